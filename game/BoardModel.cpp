@@ -9,7 +9,9 @@ namespace {
 // 23.9 rather than 24: every number 0..23 can come up, 23 a little less often.
 constexpr double kDrawFactor = 23.9;
 
-std::string decimal(Int16 value) { return std::to_string(value); }
+std::string decimal(Int16 value) {
+    return std::to_string(value);
+}
 } // namespace
 
 BoardModel::BoardModel(BoardView& view, RandomSource& random) : view_(view), random_(random) {}
@@ -114,7 +116,9 @@ void BoardModel::AllOpen() {
     }
 }
 
-void BoardModel::showFace(Int16 card) { view_.ShowFace(card, CardPic_[card]); }
+void BoardModel::showFace(Int16 card) {
+    view_.ShowFace(card, CardPic_[card]);
+}
 
 void BoardModel::setCloseTimer(bool on) {
     closeTickPending_ = on;

@@ -18,8 +18,14 @@ constexpr Int16 toInt16(long long value) {
     return static_cast<Int16>(value);
 }
 
-constexpr Int16 add16(Int16 a, Int16 b) { return toInt16(static_cast<long long>(a) + b); }
-constexpr Int16 mul16(Int16 a, Int16 b) { return toInt16(static_cast<long long>(a) * b); }
-constexpr Int16 increment16(Int16 value) { return add16(value, 1); }
+constexpr Int16 add16(Int16 a, Int16 b) {
+    return toInt16(static_cast<long long>(a) + b);
+}
+constexpr Int16 mul16(Int16 a, Int16 b) {
+    return toInt16(static_cast<long long>(a) * b);
+}
+constexpr Int16 increment16(Int16 value) {
+    return add16(value, 1);
+}
 
 } // namespace duomira
