@@ -20,3 +20,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The number reader's libFuzzer target, built in its own folder with clang.
+# `make fuzz` runs it for FUZZ_SECONDS; `make fuzz-smoke` replays the seed
+# corpus and adds a short pass (for `make test`).
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz fuzz-smoke
+fuzz: deps
+	scripts/fuzz.sh run $(FUZZ_SECONDS)
+
+fuzz-smoke: deps
+	scripts/fuzz.sh smoke
