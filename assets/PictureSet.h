@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+#include <array>
+
+namespace duomira {
+
+// Every picture the windows show, decoded once from the program's resources and kept
+// for its whole run. Callers hold on to references: turning a card decodes nothing.
+// Needs a QGuiApplication.
+class PictureSet {
+public:
+    static constexpr int kFaceCount = 12;
+
+    PictureSet();
+
+    // Throws GameError(SubscriptOutOfRange) for a picture outside 0..11.
+    const QPixmap& face(int picture) const;
+    const QPixmap& back() const { return back_; }
+    const QPixmap& slotTemplate() const { return slotTemplate_; }
+    const QIcon& windowIcon() const { return windowIcon_; }
+    // Hotspot at the top-left corner of the image, not at the fingertip.
+    const QCursor& handCursor() const { return handCursor_; }
+    const QPixmap& aboutPicture() const { return aboutPicture_; }
+    const QIcon& aboutIcon() const { return aboutIcon_; }
+
+private:
+    std::array<QPixmap, kFaceCount> faces_;
+    QPixmap back_;
+    QPixmap slotTemplate_;
+    QIcon windowIcon_;
+    QCursor handCursor_;
+    QPixmap aboutPicture_;
+    QIcon aboutIcon_;
+};
+
+} // namespace duomira

@@ -1,0 +1,86 @@
+// Draws every picture of the game and writes the files that assets/ carries.
+// Run by hand after changing a drawing; the build only embeds the committed files.
+#include "BmpWriter.h"
+#include "Figures.h"
+#include "IconWriter.h"
+#include "IndexedBitmap.h"
+#include "SmallPictures.h"
+#include "Style.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+using namespace duomira::art;
+
+constexpr int kCardColours = 33;
+
+bool writeFile(const QDir& dir, const char* name, const QByteArray& bytes) {
+    QFile file(dir.filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
+// The game relies on a figure on white: white corners, one half to two thirds white.
+bool followsCardRules(const char* name, const IndexedBitmap& picture) {
+    const auto at = [&](int x, int y) {
+        return picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+    };
+    const int w = picture.width - 1, h = picture.height - 1;
+    const bool whiteCorners = at(0, 0) == 0 && at(w, 0) == 0 && at(0, h) == 0 && at(w, h) == 0;
+    std::size_t white = 0;
+    for (std::uint8_t index : picture.pixels)
+        white += index == 0 ? 1 : 0;
+    const std::size_t all = picture.pixels.size();
+    const bool share = 2 * white >= all && 3 * white <= 2 * all;
+    std::printf("%-18s %2zu colours, %5.1f%% white\n", name, picture.palette.size(),
+                100.0 * static_cast<double>(white) / static_cast<double>(all));
+    if (!whiteCorners || !share)
+        std::fprintf(stderr, "%s: %s\n", name,
+                     whiteCorners ? "white share out of range" : "corner not white");
+    return whiteCorners && share;
+}
+
+bool writeCardPicture(const QDir& dir, const Figure& figure) {
+    QImage canvas = whiteCanvas(figure.width, figure.height);
+    {
+        QPainter painter(&canvas);
+        prepare(painter);
+        painter.translate(figure.width / 2.0, figure.height / 2.0);
+        painter.scale(figure.scale, figure.scale);
+        painter.translate(-figure.width / 2.0, -figure.height / 2.0);
+        figure.draw(painter);
+    }
+    const IndexedBitmap picture = quantise(canvas, kCardColours);
+    // Written even when a rule fails, so the drawing can be looked at while fixing it.
+    const bool written = writeFile(dir, figure.file, cardBitmapFile(picture));
+    return followsCardRules(figure.file, picture) && written;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = true;
+    for (const auto& figures : {faceFigures(), otherFigures()})
+        for (const Figure& figure : figures)
+            ok = writeCardPicture(dir, figure) && ok;
+    ok = writeFile(dir, "icon.ico", iconFile(windowIconImages())) && ok;
+    ok = writeFile(dir, "about_icon.ico", iconFile(aboutIconImages())) && ok;
+    ok = writeFile(dir, "hand.cur", cursorFile(handCursorImage(), 0, 0)) && ok;
+    return ok ? 0 : 1;
+}
