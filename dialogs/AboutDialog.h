@@ -1,0 +1,52 @@
+#pragma once
+
+#include "SysInfoPlatform.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace duomira {
+
+class PictureSet;
+
+// A modal message box with no icon and one button reading "확인".
+void showPlainMessageBox(const std::string& text, const std::string& title);
+
+// frmAbout: the game's title, a picture, a note from the author, and a button
+// that starts the system-information tool. Shown modal with exec(), created
+// afresh for every About command.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit AboutDialog(const PictureSet& pictures, std::unique_ptr<SysInfoPlatform> platform =
+                                                         makeSystemPlatform(showPlainMessageBox));
+
+    QLabel* picture() const { return picIcon_; }
+    QPushButton* okButton() const { return cmdOK_; }
+    QPushButton* sysInfoButton() const { return cmdSysInfo_; }
+    QLabel* description() const { return lblDescription_; }
+    QLabel* title() const { return lblTitle_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls(const PictureSet& pictures);
+    void Form_Load();
+    void cmdSysInfo_Click();
+
+    std::unique_ptr<SysInfoPlatform> platform_;
+    QLabel* picIcon_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdSysInfo_ = nullptr;
+    QLabel* lblDescription_ = nullptr;
+    QLabel* lblTitle_ = nullptr;
+};
+
+} // namespace duomira
