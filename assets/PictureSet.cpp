@@ -67,8 +67,12 @@ QCursor loadCursor(const QString& name) {
         missing(name);
     const bool indexOneIsBlack = static_cast<unsigned char>(bytes[palette + 4]) < 128;
 
+    // Bit 1 is Qt::color1 in both bitmaps: black in the picture, shown in the mask.
+    const QList<QRgb> bitColours{qRgb(255, 255, 255), qRgb(0, 0, 0)};
     QImage black(size, size, QImage::Format_MonoLSB);
     QImage opaque(size, size, QImage::Format_MonoLSB);
+    black.setColorTable(bitColours);
+    opaque.setColorTable(bitColours);
     for (int y = 0; y < size; ++y) {
         const qsizetype row = (size - 1 - y) * rowBytes; // stored bottom-up
         for (int x = 0; x < size; ++x) {

@@ -1,0 +1,25 @@
+# Runs the picture generator into OUTPUT_DIR and checks that it writes exactly the
+# committed files of COMMITTED_DIR, byte for byte.
+file(REMOVE_RECURSE "${OUTPUT_DIR}")
+execute_process(COMMAND "${GENERATOR}" "${OUTPUT_DIR}" RESULT_VARIABLE status OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "generator failed: ${status}")
+endif()
+
+set(patterns *.bmp *.ico *.cur)
+list(TRANSFORM patterns PREPEND "${COMMITTED_DIR}/" OUTPUT_VARIABLE committed_globs)
+list(TRANSFORM patterns PREPEND "${OUTPUT_DIR}/" OUTPUT_VARIABLE produced_globs)
+file(GLOB committed RELATIVE "${COMMITTED_DIR}" ${committed_globs})
+file(GLOB produced RELATIVE "${OUTPUT_DIR}" ${produced_globs})
+list(SORT committed)
+list(SORT produced)
+if(NOT committed STREQUAL produced)
+    message(FATAL_ERROR "generator writes [${produced}], assets/ holds [${committed}]")
+endif()
+foreach(name IN LISTS committed)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
+        "${COMMITTED_DIR}/${name}" "${OUTPUT_DIR}/${name}" RESULT_VARIABLE differs)
+    if(differs)
+        message(SEND_ERROR "${name} differs from the generator's drawing")
+    endif()
+endforeach()
