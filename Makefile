@@ -21,6 +21,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+.PHONY: bench
+bench: build
+	/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window
+
 # The number reader's libFuzzer target, built in its own folder with clang.
 # `make fuzz` runs it for FUZZ_SECONDS; `make fuzz-smoke` replays the seed
 # corpus and adds a short pass (for `make test`).

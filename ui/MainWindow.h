@@ -1,0 +1,86 @@
+#pragma once
+
+#include "BoardModel.h"
+#include "BoardView.h"
+#include "CardSlot.h"
+#include "PasswordDialog.h"
+#include "PictureSet.h"
+#include "RandomSource.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+
+namespace duomira {
+
+// The game window: the board frame with its 24 card slots, the menus, the
+// close timer, and the status text in the last title of the menu bar.
+class MainWindow : public QMainWindow, public BoardView {
+    Q_OBJECT
+public:
+    // The random source is the game's; tests hand in a scripted one.
+    explicit MainWindow(RandomSource& random);
+    ~MainWindow() override;
+
+    void ShowFace(Int16 card, Int16 picture) override;
+    void ShowBack(Int16 card) override;
+    void SetStatus(const std::string& text) override;
+    void SetCloseTimer(bool on) override;
+    void SetBoardVisible(bool on) override;
+    void Beep() override;
+
+    const BoardModel& model() const { return model_; }
+    QGroupBox* board() const { return fCanvas_; }
+    CardSlot* card(int index) const { return pCard_.at(static_cast<std::size_t>(index)); }
+    QAction* statusTitle() const { return mnuCount_; }
+    const QTimer& closeTimer() const { return tClose_; }
+    PasswordDialog* passwordDialog() const { return fmGetPass_; }
+    const PictureSet& pictures() const { return pictures_; }
+
+    // Every event the player or the timer raises runs through here, so the
+    // game's own errors are shown in one place and the program goes on.
+    template <typename Action> void guarded(Action&& action) {
+        try {
+            action();
+        } catch (const GameError& error) {
+            showGameError(error);
+        }
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void createBoard();
+    void createActions();
+    void layOutCards();
+    void centreOnScreen();
+    void showGameError(const GameError& error);
+
+    void mnuabout_Click();
+    void mnuEnd_Click();
+    void mnuStart_Click();
+    void mnuOpen_Click();
+    void Form_Unload();
+
+    PictureSet pictures_;
+    BoardModel model_;
+    QGroupBox* fCanvas_ = nullptr;
+    std::array<CardSlot*, kCardCount> pCard_{};
+    QTimer tClose_;
+    QAction* mnuCount_ = nullptr;
+    QPointer<PasswordDialog> fmGetPass_;
+
+    Int16 StepX_ = 0;
+    Int16 StepY_ = 0;
+    Int16 OriginX_ = 0;
+    Int16 OriginY_ = 0;
+};
+
+} // namespace duomira

@@ -1,0 +1,25 @@
+#include "MainWindow.h"
+#include "RandomSource.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTranslator>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The classic look: sunken picture borders and the etched, captioned frame.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+
+    // Qt's own buttons and menus speak Korean too, where the translation exists.
+    QTranslator qtKorean;
+    if (qtKorean.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtKorean);
+    }
+
+    duomira::ClockRandomSource random;
+    duomira::MainWindow window(random);
+    window.show();
+    return QApplication::exec();
+}
