@@ -18,7 +18,10 @@ build: configure
 run: build
 	$(BUILD)/ui/duomira
 
+# The other builds first, so that CTest's summary of the main suite is the last word.
 test: build
+	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
+	@JOBS=$(JOBS) scripts/fuzz.sh smoke
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 .PHONY: bench
