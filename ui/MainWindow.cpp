@@ -52,6 +52,8 @@ MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
 
     createBoard();
     createActions();
+    tClose_.setParent(this);
+    tClose_.setObjectName(QStringLiteral("tClose"));
     tClose_.setInterval(kCloseIntervalMs);
     connect(&tClose_, &QTimer::timeout, this,
             [this] { guarded([this] { model_.tClose_Timer(); }); });
