@@ -105,7 +105,7 @@ class Desktop:
         self.xdotool("key", "--delay", "80", *names)
 
     def type(self, text):
-        self.xdotool("type", "--delay", "60", text)
+        self.xdotool("type", "--delay", "60", "--", text)
 
     def ask_to_close(self, window):
         """What a window manager's close button sends."""
