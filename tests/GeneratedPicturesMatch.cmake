@@ -6,7 +6,7 @@ if(NOT status EQUAL 0)
     message(FATAL_ERROR "generator failed: ${status}")
 endif()
 
-set(patterns *.bmp *.ico *.cur)
+set(patterns *.bmp *.ico *.cur icons/*.png)
 list(TRANSFORM patterns PREPEND "${COMMITTED_DIR}/" OUTPUT_VARIABLE committed_globs)
 list(TRANSFORM patterns PREPEND "${OUTPUT_DIR}/" OUTPUT_VARIABLE produced_globs)
 file(GLOB committed RELATIVE "${COMMITTED_DIR}" ${committed_globs})

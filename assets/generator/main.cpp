@@ -1,5 +1,6 @@
 // Draws every picture of the game and writes the files that assets/ carries.
 // Run by hand after changing a drawing; the build only embeds the committed files.
+#include "AppIcons.h"
 #include "BmpWriter.h"
 #include "Figures.h"
 #include "IconWriter.h"
@@ -63,6 +64,24 @@ bool writeCardPicture(const QDir& dir, const Figure& figure) {
     return followsCardRules(figure.file, picture) && written;
 }
 
+// The desktop's menu icons, one file per theme size, each drawn at its size.
+bool writeAppIcons(const QDir& dir) {
+    const QDir icons(dir.filePath(QStringLiteral("icons")));
+    if (!icons.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(icons.path()));
+        return false;
+    }
+    bool ok = true;
+    for (int size : kAppIconSizes) {
+        const QByteArray name = "duomira-" + QByteArray::number(size) + ".png";
+        const QByteArray png = appIconFile(size);
+        if (png.isEmpty())
+            std::fprintf(stderr, "cannot encode %s\n", name.constData());
+        ok = !png.isEmpty() && writeFile(icons, name.constData(), png) && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,5 +101,6 @@ int main(int argc, char** argv) {
     ok = writeFile(dir, "icon.ico", iconFile(windowIconImages())) && ok;
     ok = writeFile(dir, "about_icon.ico", iconFile(aboutIconImages())) && ok;
     ok = writeFile(dir, "hand.cur", cursorFile(handCursorImage(), 0, 0)) && ok;
+    ok = writeAppIcons(dir) && ok;
     return ok ? 0 : 1;
 }
