@@ -45,3 +45,13 @@ fuzz-smoke: deps
 .PHONY: windows-test
 windows-test: deps
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
+
+# The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
+# events. SOAK_SEED replays a run; unset, a fresh seed is drawn and printed.
+SOAK_EVENTS ?= 1000000
+SOAK_SEED ?=
+
+.PHONY: soak
+soak: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target duomira_soak
+	QT_QPA_PLATFORM=offscreen SOAK_EVENTS=$(SOAK_EVENTS) SOAK_SEED=$(SOAK_SEED) $(BUILD)/tests/duomira_soak
