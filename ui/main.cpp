@@ -8,6 +8,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DUOMIRA_APP_ID));
     // The classic look: sunken picture borders and the etched, captioned frame.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
 
