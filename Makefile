@@ -55,3 +55,8 @@ SOAK_SEED ?=
 soak: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target duomira_soak
 	QT_QPA_PLATFORM=offscreen SOAK_EVENTS=$(SOAK_EVENTS) SOAK_SEED=$(SOAK_SEED) $(BUILD)/tests/duomira_soak
+
+# The Debian package: $(BUILD)/duomira_<version>_<arch>.deb, for `sudo apt install ./<file>`.
+.PHONY: package
+package: build
+	@cmake --build $(BUILD) --target package
