@@ -10,13 +10,6 @@ from Xlib import X, display as xdisplay, protocol
 TITLE = "토리무나 그림 맞추기 게임"
 
 
-def free_display_number():
-    for number in range(90, 190):
-        if not os.path.exists(f"/tmp/.X11-unix/X{number}") and not os.path.exists(f"/tmp/.X{number}-lock"):
-            return number
-    raise RuntimeError("no free X display number")
-
-
 def wait_until(condition, seconds=15.0, what="condition"):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
@@ -32,15 +25,29 @@ class Desktop:
 
     def __init__(self, workdir):
         self.workdir = workdir
-        self.number = free_display_number()
+        self.xvfb, self.number = self._start_xvfb()
         self.name = f":{self.number}"
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", "1280x1024x24", "-dpi", "96", "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.env = dict(os.environ, DISPLAY=self.name)
         self.env.pop("QT_QPA_PLATFORM", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.x = wait_until(self._connect, what="Xvfb")
+
+    @staticmethod
+    def _start_xvfb():
+        """Xvfb picks a free display number itself and names it once it listens,
+        so end-to-end tests running side by side never share a display."""
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-dpi", "96",
+             "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            number = announced.readline().strip()
+        if not number:
+            xvfb.wait(timeout=10)
+            raise RuntimeError(f"Xvfb did not start (exit status {xvfb.returncode})")
+        return xvfb, int(number)
 
     def _connect(self):
         try:
@@ -53,9 +60,12 @@ class Desktop:
         self.xvfb.terminate()
         self.xvfb.wait(timeout=10)
 
-    def start(self, program, extra_env=None):
-        env = dict(self.env, **(extra_env or {}))
-        return subprocess.Popen([program], env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    def start(self, program, extra_env=None, args=(), launcher=(), base_env=None, cwd=None):
+        """Starts `program args` on this display, optionally through a launcher
+        such as a tracer; base_env replaces the inherited environment."""
+        env = dict(self.env if base_env is None else base_env, **(extra_env or {}))
+        return subprocess.Popen([*launcher, program, *args], env=env, cwd=cwd,
+                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
 
     def windows_titled(self, title):
         found = []
@@ -91,6 +101,16 @@ class Desktop:
         raw = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
                              stdout=subprocess.PIPE).stdout
         return Shot(raw, 1280, 1024, path)
+
+    def grab(self):
+        """The screen as a Shot, read straight from the server: no file, and
+        quick enough to poll for a change that lasts only a few hundred ms."""
+        screen = self.x.screen()
+        width, height = screen.width_in_pixels, screen.height_in_pixels
+        bgrx = screen.root.get_image(0, 0, width, height, X.ZPixmap, 0xFFFFFFFF).data
+        rgb = bytearray(width * height * 3)
+        rgb[0::3], rgb[1::3], rgb[2::3] = bgrx[2::4], bgrx[1::4], bgrx[0::4]
+        return Shot(bytes(rgb), width, height, None)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True)
@@ -131,6 +151,36 @@ class Shot:
     def pixel(self, x, y):
         start = (y * self.width + x) * 3
         return tuple(self.raw[start:start + 3])
+
+
+# Where the 24 card pictures lie inside the main window's client area.
+CLIENT_W, CLIENT_H = 644, 323
+CARD_LEFTS = [7, 86, 165, 245, 324, 403, 482, 561]
+CARD_TOPS = [16, 118, 219]
+CARD_PICTURE = 80  # the picture inside the 2-pixel sunken border
+# Neighbours overlap by a few pixels and the frame cuts off column 7, so only
+# the left part of each picture is sure to be seen.
+CARD_VISIBLE_WIDTH = 70
+
+
+class CardGrid:
+    """The card pictures on the screen, from the main window's geometry."""
+
+    def __init__(self, desktop, window):
+        x, y, w, h = desktop.geometry(window)
+        self.client_x, self.client_y = x, y + h - CLIENT_H
+
+    def picture_rect(self, card):
+        col, row = card % 8, card // 8
+        return (self.client_x + CARD_LEFTS[col] + 2, self.client_y + CARD_TOPS[row] + 2,
+                CARD_VISIBLE_WIDTH, CARD_PICTURE)
+
+    def centre_of(self, card):
+        x, y, w, h = self.picture_rect(card)
+        return x + w // 2, y + h // 2
+
+    def pictures(self, shot):
+        return [shot.region(*self.picture_rect(c)) for c in range(24)]
 
 
 def scratch_dir():
