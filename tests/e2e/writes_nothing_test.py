@@ -70,18 +70,19 @@ class WritesNothingTest(unittest.TestCase):
     def setUp(self):
         self.session = Session(os.path.join(scratch_dir(), "writes-nothing"))
         self.desktop = Desktop(self.session.root)
+        self.addCleanup(self.desktop.close)  # also when starting the game fails
         tracer = ["strace", "-ff", "-qq", "-yy", "--seccomp-bpf", "-s", "64", "-e",
                   f"trace={TRACED}", "-o", os.path.join(self.session.traces, "task")]
         self.game = self.desktop.start(
             PROGRAM, args=self.session.odd_arguments(), launcher=tracer,
             base_env=self.session.environment(self.desktop.name), cwd=self.session.home)
+        self.addCleanup(self._stop_game)
 
-    def tearDown(self):
+    def _stop_game(self):
         if self.game.poll() is None:
             self.game.kill()
             self.game.wait()
         self.game.stdout.close()
-        self.desktop.close()
 
     def test_a_game_and_both_dialogs_touch_nothing_but_the_display(self):
         window = self.desktop.wait_window(TITLE, 30)
