@@ -84,10 +84,14 @@ Int16 turnedAfter(const GameSnapshot& before, ClickKind kind) {
     return kind == ClickKind::FirstCard ? 1 : 0;
 }
 
-void expect(QStringList& wrong, bool holds, const QString& what, long long seen) {
+void expect(QStringList& wrong, bool holds, const QString& what, const QString& seen) {
     if (!holds) {
-        wrong << QStringLiteral("%1 (it is %2)").arg(what).arg(seen);
+        wrong << QStringLiteral("%1 (it is %2)").arg(what, seen);
     }
+}
+
+void expect(QStringList& wrong, bool holds, const QString& what, long long seen) {
+    expect(wrong, holds, what, QString::number(seen));
 }
 } // namespace
 
@@ -116,14 +120,16 @@ QStringList wrongMoves(const GameSnapshot& before, int card, ClickKind kind,
                QStringLiteral("cards %1 and %2 should both be matched")
                    .arg(before.firstCard)
                    .arg(card),
-               model.CardState(card));
+               QStringLiteral("%1 and %2")
+                   .arg(model.CardState(before.firstCard))
+                   .arg(model.CardState(card)));
     }
     // A click first does the work of a pending tick, so the timer runs after
     // it only when this very click started it.
     const bool timerRuns = kind == ClickKind::FailedAttempt || kind == ClickKind::LastPairFound;
     expect(wrong, after.closeTimer().isActive() == timerRuns,
            QStringLiteral("the close timer should %1").arg(timerRuns ? "run" : "be stopped"),
-           after.closeTimer().isActive());
+           after.closeTimer().isActive() ? QStringLiteral("running") : QStringLiteral("stopped"));
     return wrong;
 }
 

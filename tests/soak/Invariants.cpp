@@ -89,9 +89,9 @@ void checkCards(const MainWindow& window, const Expectation& expected, QStringLi
 void checkBoardAndTimer(const MainWindow& window, QStringList& broken) {
     const bool ticking = window.closeTimer().isActive();
     if (ticking != window.model().closeTickPending()) {
-        broken << QStringLiteral("the close timer %1 while the game %2 a tick")
+        broken << QStringLiteral("the close timer %1, but the game waits for %2")
                       .arg(ticking ? "runs" : "is stopped",
-                           window.model().closeTickPending() ? "waits for" : "expects no");
+                           window.model().closeTickPending() ? "a tick" : "no tick");
     }
     // Only the twelfth pair hides the board; a tick after a failed attempt
     // with eleven pairs found shows it too, but it was never hidden then.
