@@ -7,7 +7,10 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // The game reads no command line: Qt sees the program name alone, so its
+    // own options (-style, -reverse, -qwindowtitle...) change nothing either.
+    int qtArgc = argc > 0 ? 1 : 0;
+    QApplication app(qtArgc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DUOMIRA_APP_ID));
     // The classic look: sunken picture borders and the etched, captioned frame.

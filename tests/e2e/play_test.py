@@ -5,56 +5,31 @@ import sys
 import time
 import unittest
 
-from desktop import TITLE, Desktop, scratch_dir, wait_until
+from desktop import TITLE, CardGrid, Desktop, scratch_dir, wait_until
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/ui/duomira"
 
-CLIENT_W, CLIENT_H = 644, 323
-LEFTS = [7, 86, 165, 245, 324, 403, 482, 561]
-TOPS = [16, 118, 219]
-PICTURE = 80  # the picture inside the 2-pixel sunken border
-# Neighbours overlap by a few pixels and the frame cuts off column 7, so only
-# the left part of each picture is sure to be seen.
-VISIBLE_WIDTH = 70
-
-
-class Board:
-    """Where the card pictures lie on the screen, from the window's geometry."""
-
-    def __init__(self, desktop, window):
-        x, y, w, h = desktop.geometry(window)
-        self.window_rect = (x, y, w, h)
-        self.client_x, self.client_y = x, y + h - CLIENT_H
-
-    def picture_rect(self, card):
-        col, row = card % 8, card // 8
-        return self.client_x + LEFTS[col] + 2, self.client_y + TOPS[row] + 2, VISIBLE_WIDTH, PICTURE
-
-    def centre_of(self, card):
-        x, y, w, h = self.picture_rect(card)
-        return x + w // 2, y + h // 2
-
-    def pictures(self, shot):
-        return [shot.region(*self.picture_rect(c)) for c in range(24)]
+CLIENT_W = 644
 
 
 class PlayTest(unittest.TestCase):
     def setUp(self):
         self.artifacts = scratch_dir()
         self.desktop = Desktop(self.artifacts)
+        self.addCleanup(self.desktop.close)  # also when the game never shows up
         self.game = self.desktop.start(PROGRAM)
+        self.addCleanup(self._stop_game)
         self.window = self.desktop.wait_window(TITLE)
-        self.board = Board(self.desktop, self.window)
+        self.board = CardGrid(self.desktop, self.window)
         time.sleep(0.5)  # first paint
 
-    def tearDown(self):
+    def _stop_game(self):
         if self.game.poll() is None:
             self.game.kill()
             self.game.wait()
-        self.desktop.close()
 
     def test_deals_face_down_turns_a_card_and_closes(self):
-        x, y, w, h = self.board.window_rect
+        x, y, w, h = self.desktop.geometry(self.window)
         self.assertEqual(w, CLIENT_W)
         self.assertLessEqual(abs((x + w / 2) - 640), 1, "window not centred horizontally")
         self.assertLessEqual(abs((y + h / 2) - 512), 1, "window not centred vertically")

@@ -56,7 +56,9 @@ class Session:
         return os.path.join(self.runtime, "bus")
 
     def odd_arguments(self):
-        return ["--new-game", "-5.82", f"--config={self.arguments}/duomira.ini",
+        # Qt's own options among them: the window must keep its title and look.
+        return ["-qwindowtitle", "X", "-reverse", "--new-game", "-5.82",
+                f"--config={self.arguments}/duomira.ini",
                 f"{self.arguments}/saved-game", "/?"]
 
     def allowances(self, display_number):
