@@ -220,13 +220,13 @@ QString SoakRun::playRestart() {
 
 QString SoakRun::playPasswordCommand() {
     const bool wasOpen = expected_.passwordOpen;
-    const PasswordDialog* before = window_.passwordDialog();
     driver_.passwordCommand();
     driver_.settle();
     expected_.passwordOpen = true;
-    if (wasOpen && window_.passwordDialog() != before) {
+    if (wasOpen && window_.passwordDialog() != openDialog_) {
         failures_ << QStringLiteral("the password command made a second dialog");
     }
+    openDialog_ = window_.passwordDialog();
     ++tally_.passwordCommands;
     return wasOpen ? QStringLiteral("password command, dialog already open")
                    : QStringLiteral("password command");

@@ -14,7 +14,8 @@
 
 namespace duomira {
 class MainWindow;
-}
+class PasswordDialog;
+} // namespace duomira
 
 namespace duomira::soak {
 
@@ -89,6 +90,7 @@ private:
     ErrorBoxWatch errorBoxes_;
     std::mt19937 random_;
     Expectation expected_;
+    const PasswordDialog* openDialog_ = nullptr; // compared, never used
     std::deque<QString> trail_;
     QStringList failures_;
     std::uint64_t played_ = 0;
