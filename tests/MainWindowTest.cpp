@@ -256,5 +256,16 @@ TEST(MainWindowErrors, GameErrorIsShownAndThePlayGoesOn) {
     EXPECT_EQ(window.model().Turned(), 1);
 }
 
+TEST_F(MainWindowTest, ViewRefusesACardWithoutASlotAsASubscriptError) {
+    try {
+        window.ShowBack(24); // the card arrays' spare element has no slot
+        FAIL() << "no error";
+    } catch (const GameError& error) {
+        EXPECT_EQ(error.kind(), GameErrorKind::SubscriptOutOfRange);
+    }
+    EXPECT_THROW(window.ShowFace(-1, 0), GameError);
+    EXPECT_THROW(window.ShowFace(0, 12), GameError);
+}
+
 } // namespace
 } // namespace duomira::test

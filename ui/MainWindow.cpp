@@ -147,12 +147,21 @@ void MainWindow::layOutCards() {
     }
 }
 
+// The slots are a control array of their own: a card without a slot is the
+// game's subscript error, shown like any other, not a crash.
+CardSlot* MainWindow::slotOf(Int16 card) const {
+    if (card < 0 || card >= kCardCount) {
+        throw GameError(GameErrorKind::SubscriptOutOfRange);
+    }
+    return pCard_[static_cast<std::size_t>(card)];
+}
+
 void MainWindow::ShowFace(Int16 card, Int16 picture) {
-    pCard_.at(static_cast<std::size_t>(card))->showPicture(pictures_.face(picture));
+    slotOf(card)->showPicture(pictures_.face(picture));
 }
 
 void MainWindow::ShowBack(Int16 card) {
-    pCard_.at(static_cast<std::size_t>(card))->showPicture(pictures_.back());
+    slotOf(card)->showPicture(pictures_.back());
 }
 
 void MainWindow::SetStatus(const std::string& text) {

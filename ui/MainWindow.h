@@ -62,6 +62,7 @@ private:
     void layOutCards();
     void centreOnScreen();
     void showGameError(const GameError& error);
+    CardSlot* slotOf(Int16 card) const;
 
     void mnuabout_Click();
     void mnuEnd_Click();
