@@ -26,7 +26,8 @@ test: build
 
 .PHONY: bench
 bench: build
-	/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window
+	/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window \
+		$(BUILD)/bench/duomira_text_window
 
 # The number reader's libFuzzer target, built in its own folder with clang.
 # `make fuzz` runs it for FUZZ_SECONDS; `make fuzz-smoke` replays the seed
