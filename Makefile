@@ -22,6 +22,8 @@ run: build
 test: build
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
 	@JOBS=$(JOBS) scripts/fuzz.sh smoke
+	@SANITIZE_BUILD=$(BUILD)-asan JOBS=$(JOBS) scripts/sanitize.sh
+	@LINT_BUILD=$(BUILD)-lint JOBS=$(JOBS) scripts/lint.sh
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 .PHONY: bench
@@ -61,3 +63,15 @@ soak: configure
 .PHONY: package
 package: build
 	@cmake --build $(BUILD) --target package
+
+# The unit and widget tests built with AddressSanitizer, UndefinedBehaviorSanitizer
+# and leak checking in $(BUILD)-asan (scripts/sanitize.sh); any report fails.
+.PHONY: sanitize
+sanitize: deps
+	@SANITIZE_BUILD=$(BUILD)-asan JOBS=$(JOBS) scripts/sanitize.sh
+
+# clang-format, cppcheck and clang-tidy (.clang-tidy) over the project's own C++,
+# with their compilation databases in $(BUILD)-lint (scripts/lint.sh); any finding fails.
+.PHONY: lint
+lint: deps
+	@LINT_BUILD=$(BUILD)-lint JOBS=$(JOBS) scripts/lint.sh
