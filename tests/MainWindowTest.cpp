@@ -53,7 +53,7 @@ protected:
 };
 
 // Runs `answer` on the next modal box, once it is up.
-void whenModalAppears(std::function<void(QWidget*)> answer) {
+void whenModalAppears(const std::function<void(QWidget*)>& answer) {
     QTimer::singleShot(0, [answer] {
         QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
         answer(QApplication::activeModalWidget());

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -88,7 +87,7 @@ public:
             return kMoreData;
         }
         // Leaves the rest of the buffer as the caller filled it.
-        std::memcpy(data, bytes.data(), bytes.size());
+        std::copy(bytes.begin(), bytes.end(), data);
         size = static_cast<std::uint32_t>(bytes.size());
         return kSuccess;
     }

@@ -31,7 +31,7 @@ protected:
     void TearDown() override { fs::remove_all(folder); }
 
     fs::path writeFile(const std::string& name, const std::string& content) {
-        const fs::path path = folder / name;
+        fs::path path = folder / name;
         std::ofstream(path) << content;
         return path;
     }

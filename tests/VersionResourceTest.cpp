@@ -31,7 +31,8 @@ std::wstring koreanString(std::vector<BYTE>& info, const std::wstring& name) {
         return L"<missing>";
     }
     // The length counts the terminator for some writers and not for others.
-    return std::wstring(value, length).c_str();
+    const std::wstring text(value, length);
+    return text.substr(0, text.find(L'\0'));
 }
 
 TEST(VersionResource, HoldsTheNamesInTheKoreanStringTable) {

@@ -39,7 +39,7 @@ public:
     CardSlot* card(int index) const { return pCard_.at(static_cast<std::size_t>(index)); }
     QAction* statusTitle() const { return mnuCount_; }
     const QTimer& closeTimer() const { return tClose_; }
-    PasswordDialog* passwordDialog() const { return fmGetPass_; }
+    PasswordDialog* passwordDialog() const { return fmGetPass_.data(); }
     const PictureSet& pictures() const { return pictures_; }
 
     // Every event the player or the timer raises runs through here, so the

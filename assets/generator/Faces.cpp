@@ -186,7 +186,7 @@ void umbrella(QPainter& p) {
     canopy.moveTo(2, 47);
     canopy.cubicTo(2, 18, 20, 4, 40, 4);
     canopy.cubicTo(60, 4, 78, 18, 78, 47);
-    for (qreal x = 78; x > 2; x -= 19)
+    for (int x = 78; x > 2; x -= 19)
         canopy.quadTo(x - 9.5, 38, x - 19, 47);
     canopy.closeSubpath();
     body(p, canopy, purple, 1.8);

@@ -4,6 +4,7 @@
 // understands the same way, and checks the rules that hold for any text.
 #include "NumberReader.h"
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -21,8 +22,9 @@ void check(bool holds, const char* what) {
     }
 }
 
+// Bit for bit, so that -0 and +0 count as different readings.
 bool sameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
 }
 
 std::string withoutBlanks(std::string_view text) {
