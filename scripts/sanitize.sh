@@ -2,8 +2,10 @@
 # `make sanitize`: the unit and widget tests (and the picture generator and
 # the soak) built with AddressSanitizer and UndefinedBehaviorSanitizer, leak
 # checking on, in a build folder of their own. Any report fails the run, also
-# one a test's own exit status would hide (a child process): the reports go to
-# files, and the run fails if there is any.
+# one a test's own exit status would hide (a child process): AddressSanitizer's
+# and LeakSanitizer's reports go to files, and those of GCC's
+# UndefinedBehaviorSanitizer, which ignores log_path next to AddressSanitizer,
+# are looked for in the tests' log.
 #
 # SANITIZE_BUILD (default build-asan) is the build folder, JOBS the
 # parallelism.
@@ -28,7 +30,7 @@ rm -rf "$reports"
 mkdir -p "$reports"
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1:log_path=$reports/asan"
 export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 
 # The GoogleTest cases (Suite.Case) and the two programs that drive the
@@ -38,6 +40,11 @@ status=0
 (cd "$build" && ctest -j "$jobs" --output-on-failure --timeout 600 \
     -R '\.|^picture_generator_reproduces_assets$|^soak$') || status=1
 
+log=$build/Testing/Temporary/LastTest.log
+if grep -E -B2 -A12 'runtime error: |^==[0-9]+==ERROR: ' "$log"; then
+    echo "sanitizer reports above, from $log" >&2
+    status=1
+fi
 if compgen -G "$reports/*" >/dev/null; then
     for report in "$reports"/*; do
         echo "== $report"
