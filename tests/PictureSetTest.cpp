@@ -28,7 +28,7 @@ protected:
 };
 
 std::string faceFile(int p) {
-    char name[16];
+    char name[24]; // room for any int, as GCC's format check asks
     std::snprintf(name, sizeof name, "face%02d.bmp", p);
     return name;
 }
