@@ -242,7 +242,7 @@ QString SoakRun::playPasswordAnswer(bool right) {
     driver_.answerPassword(typed);
     driver_.settle();
     expected_.passwordOpen = false;
-    const QString event = QStringLiteral("password \"%1\" and OK").arg(typed);
+    QString event = QStringLiteral("password \"%1\" and OK").arg(typed);
     if (right) {
         expected_.revealedSinceDeal = true;
         expectAllShowing(true, event);
