@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace duomira {
 
@@ -34,6 +35,19 @@ public:
 };
 
 using MessageBoxFunction = std::function<void(const std::string& text, const std::string& title)>;
+
+// The operating system's platforms leave the message box to their caller.
+class SystemPlatformBase : public SysInfoPlatform {
+public:
+    explicit SystemPlatformBase(MessageBoxFunction showMessage)
+        : showMessage_(std::move(showMessage)) {}
+    void showMessage(const std::string& text, const std::string& title) final {
+        showMessage_(text, title);
+    }
+
+private:
+    MessageBoxFunction showMessage_;
+};
 
 // The operating system's own platform; the message box is the caller's, so
 // the launcher itself stays free of any toolkit.

@@ -18,9 +18,9 @@ constexpr long kInvalidHandle = 6; // ERROR_INVALID_HANDLE
 
 // Without a Windows registry no key exists, so the tool is never found; the
 // file test and the start still work for what a caller hands them.
-class OtherPlatform final : public SysInfoPlatform {
+class OtherPlatform final : public SystemPlatformBase {
 public:
-    explicit OtherPlatform(MessageBoxFunction showMessage) : showMessage_(std::move(showMessage)) {}
+    using SystemPlatformBase::SystemPlatformBase;
 
     long openKey(std::uint32_t, const std::string&, std::uint32_t, KeyHandle&) override {
         return kFileNotFound;
@@ -58,13 +58,6 @@ public:
             throw std::system_error(error, std::generic_category(), "cannot start " + path);
         }
     }
-
-    void showMessage(const std::string& text, const std::string& title) override {
-        showMessage_(text, title);
-    }
-
-private:
-    MessageBoxFunction showMessage_;
 };
 
 } // namespace

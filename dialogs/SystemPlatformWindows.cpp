@@ -57,10 +57,9 @@ bool isNormalFile(const WIN32_FIND_DATAW& found) {
     return (found.dwFileAttributes & notNormal) == 0;
 }
 
-class WindowsPlatform final : public SysInfoPlatform {
+class WindowsPlatform final : public SystemPlatformBase {
 public:
-    explicit WindowsPlatform(MessageBoxFunction showMessage)
-        : showMessage_(std::move(showMessage)) {}
+    using SystemPlatformBase::SystemPlatformBase;
 
     long openKey(std::uint32_t root, const std::string& keyName, std::uint32_t access,
                  KeyHandle& key) override {
@@ -124,13 +123,6 @@ public:
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-
-    void showMessage(const std::string& text, const std::string& title) override {
-        showMessage_(text, title);
-    }
-
-private:
-    MessageBoxFunction showMessage_;
 };
 
 } // namespace
