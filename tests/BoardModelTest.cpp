@@ -338,14 +338,6 @@ TEST(QuickPlayer, ClickOnAMatchedCardBeforeTheTickLeavesItFaceUp) {
     EXPECT_FALSE(game.view.timerOn);
 }
 
-TEST(QuickPlayer, TickThatArrivesStillTurnsBackLastCard) {
-    DealtGame game;
-    game.failAttempt();
-    game.model.tClose_Timer();
-    EXPECT_EQ(game.view.shown.at(1), RecordingBoardView::kBack);
-    EXPECT_FALSE(game.model.closeTickPending());
-}
-
 TEST(Restart, DuringTheEndOfGameBlinkShowsTheBoard) {
     DealtGame game;
     for (int p = 0; p < 12; ++p) {
