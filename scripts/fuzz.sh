@@ -13,7 +13,7 @@ mode=${1:-smoke}
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DDUOMIRA_WITH_QT=OFF -DDUOMIRA_FUZZ=ON >/dev/null
 cmake --build "$build" --target number_reader_fuzz -j "${JOBS:-2}" >/dev/null
-fuzzer=$build/dialogs/number_reader_fuzz
+fuzzer=$build/tests/number_reader_fuzz
 
 # Whatever the runs find goes to a corpus inside the build folder; the
 # committed seeds are only read.

@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# `make sanitize`: the unit and widget tests (and the picture generator and
-# the soak) built with AddressSanitizer and UndefinedBehaviorSanitizer, leak
+# `make sanitize`: the unit and widget tests (and the picture generator) built with AddressSanitizer and UndefinedBehaviorSanitizer, leak
 # checking on, in a build folder of their own. Any report fails the run, also
 # one a test's own exit status would hide (a child process): AddressSanitizer's
 # and LeakSanitizer's reports go to files, and those of GCC's
@@ -33,12 +32,12 @@ export LSAN_OPTIONS="suppressions=$root/tests/sanitizers/lsan.supp:print_suppres
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export QT_QPA_PLATFORM=offscreen
 
-# The GoogleTest cases (Suite.Case) and the two programs that drive the
-# project's code directly; the end-to-end and package tests check the real
-# program and its files, which the main build's suite does.
+# The GoogleTest cases (Suite.Case, the soak among them) and the picture
+# generator; the end-to-end and package tests check the real program and its
+# files, which the main build's suite does.
 status=0
 (cd "$build" && ctest -j "$jobs" --output-on-failure --timeout 600 \
-    -R '\.|^picture_generator_reproduces_assets$|^soak$') || status=1
+    -R '\.|^picture_generator_reproduces_assets$') || status=1
 
 log=$build/Testing/Temporary/LastTest.log
 if grep -E -B2 -A12 'runtime error: |^==[0-9]+==ERROR: ' "$log"; then

@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+"""Developer tool, not a test: plants realistic faults in the product one at a
+time, rebuilds, runs the suite and says which faults it caught.
+
+    scripts/plant-faults.py TREE BUILD [ID ...]
+
+TREE is a checkout (the suite under judgement comes with it), BUILD its
+configured build folder. Each fault is a text replacement that must match once.
+A fault is caught when its build fails to compile a test that judged it, or
+any part of the suite fails: CTest, the Windows tests under Wine (for the
+launcher and resources), the fuzzer's seed pass (for the number reader).
+Lint and the sanitizers are left out: they judge the code, not its behaviour.
+Results go to stdout as Markdown rows, and the tree is restored after each."""
+
+import os
+import subprocess
+import sys
+import time
+
+FAULTS = [
+    # id, file, text, replacement, what the fault is
+    ("G1", "game/BoardModel.cpp", "kDrawFactor = 23.9;", "kDrawFactor = 24.0;", "draw factor 24"),
+    ("G2", "game/BoardModel.cpp", "static_cast<double>(random_.next()) * kDrawFactor",
+     "random_.next() * static_cast<float>(kDrawFactor)", "draw product in single precision"),
+    ("G3", "game/BoardModel.cpp", "earlier < Pos && !taken", "earlier < Pos - 1 && !taken",
+     "redraw compares one card too few"),
+    ("G4", "game/BoardModel.cpp", "CardPic_[Pos] % kPictureCount", "CardPic_[Pos] / 2",
+     "pairs by halving instead of mod 12"),
+    ("G5", "game/BoardModel.cpp", "    Turned_ = 0;\n    view_.SetBoardVisible(true);",
+     "    view_.SetBoardVisible(true);", "mend removed: restart keeps a card up"),
+    ("G6", "game/BoardModel.cpp", "    view_.SetBoardVisible(true);\n    view_.SetStatus(\"\");\n}",
+     "    view_.SetStatus(\"\");\n}", "mend removed: restart leaves the board hidden"),
+    ("G7", "game/BoardModel.cpp", "if (closeTickPending_) {\n        tClose_Timer();",
+     "if (false) {\n        tClose_Timer();", "mend removed: quick click before the tick"),
+    ("G8", "game/BoardModel.cpp", "decimal(TryCount_) + \"회\"", "decimal(TryCount_) + \"번\"",
+     "miss status text"),
+    ("G9", "game/BoardModel.cpp", "\"번째에 \"", "\"번째에\"", "pair status loses its blank"),
+    ("G10", "game/BoardModel.cpp", "\"개 성공했네요\"", "\"개 성공했어요\"", "last pair text"),
+    ("G11", "game/BoardModel.cpp", "PairCount_ == kPictureCount", "PairCount_ == kPictureCount - 1",
+     "blink one pair early"),
+    ("G12", "game/BoardModel.cpp", " || FirstCard_ == Index", "", "same card twice is a pair"),
+    ("G13", "game/BoardModel.cpp", "    view_.Beep();\n", "", "no beep on a pair"),
+    ("G14", "game/BoardModel.cpp", "TryCount_ = increment16(TryCount_);",
+     "TryCount_ = static_cast<Int16>(TryCount_ + 1);", "attempt counter wraps"),
+    ("G15", "game/BoardModel.cpp", "view_.ShowBack(FirstCard_);", "view_.ShowBack(Index);",
+     "miss turns back the wrong card"),
+    ("G16", "game/BoardModel.cpp", "if (PairCount_ >= kPictureCount) {",
+     "if (PairCount_ > kPictureCount) {", "tick test off by one"),
+    ("G20", "game/BoardModel.cpp", "view_.ShowBack(LastCard_);", "view_.ShowBack(FirstCard_);",
+     "tick turns back the first card"),
+    ("G17", "game/CardArray.h", "static constexpr int kSize = 25;",
+     "static constexpr int kSize = 24;", "card arrays lose their spare slot"),
+    ("G18", "game/BoardModel.cpp", "    random_.seedFromClock();\n", "", "never seeded"),
+    ("G19", "game/BoardModel.cpp", "        TryCount_ = increment16(TryCount_);\n    }\n    Turned_",
+     "    }\n    TryCount_ = increment16(TryCount_);\n    Turned_", "first card counts an attempt"),
+    ("U1", "ui/MainWindow.cpp", "\"대하여..(&A)\"", "\"대하여...(&A)\"", "About caption"),
+    ("U2", "ui/MainWindow.cpp", "setWindowTitle(QStringLiteral(\"토리무나 그림 맞추기 게임\"))",
+     "setWindowTitle(QStringLiteral(\"토리무나 그림맞추기 게임\"))", "window title"),
+    ("U3", "ui/MainWindow.cpp", "kCloseIntervalMs = 300;", "kCloseIntervalMs = 30;", "timer 30 ms"),
+    ("U4", "ui/MainWindow.cpp", "kSlotTop = 240;", "kSlotTop = 255;", "slot 0 one pixel low"),
+    ("U5", "ui/MainWindow.cpp", "\"그림판\"", "\"그림 판\"", "frame caption"),
+    ("U6", "ui/CardSlot.cpp", "    setCursor(Qt::ArrowCursor);\n", "", "cards take the hand"),
+    ("U7", "ui/CardSlot.cpp", "void CardSlot::mouseDoubleClickEvent(QMouseEvent* event) {\n    event->accept();",
+     "void CardSlot::mouseDoubleClickEvent(QMouseEvent* event) {\n    QLabel::mouseDoubleClickEvent(event);",
+     "double click counts twice"),
+    ("U8", "ui/MainWindow.cpp", "        fmGetPass_->close();\n", "", "close leaves the password dialog"),
+    ("U9", "ui/GameErrorBox.cpp", "오버플로가 발생했습니다.", "오버플로우가 발생했습니다.", "error text"),
+    ("U10", "ui/MainWindow.cpp", "    bar->addAction(QString()); // an empty title that does nothing\n",
+     "", "empty title missing"),
+    ("U11", "ui/MainWindow.cpp", "\"다시 시작(&S)\"", "\"다시시작(&S)\"", "restart caption"),
+    ("U12", "ui/MainWindow.cpp", "Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint",
+     "Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint",
+     "maximise button"),
+    ("U13", "ui/Twips.h", "std::lround(twips / kTwipsPerPixel)",
+     "std::floor(twips / kTwipsPerPixel)", "twips truncated"),
+    ("U14", "ui/MainWindow.cpp", "setFont(koreanFont(KoreanFace::GulimChe, 9.75))",
+     "setFont(koreanFont(KoreanFace::GulimChe, 9.0))", "frame caption size"),
+    ("D1", "dialogs/NumberReader.cpp", "kAccessNumber = -5.82f;", "kAccessNumber = -5.28f;",
+     "access number"),
+    ("D2", "dialogs/NumberReader.cpp", "return c == ' ' || c == '\\t' || c == '\\n';",
+     "return c == ' ' || c == '\\t';", "line feed not ignored"),
+    ("D3", "dialogs/NumberReader.cpp", "takeOneOf(\"ED\")", "takeOneOf(\"E\")", "D exponent"),
+    ("D4", "dialogs/NumberReader.cpp", "rest(), 8)", "rest(), 10)", "octal read as decimal"),
+    ("D5", "dialogs/PasswordDialog.cpp", "\"패스워드 입력\"", "\"패스워드입력\"", "dialog title"),
+    ("D6", "dialogs/PasswordDialog.cpp", "event->key() == Qt::Key_Escape && ", "false && ",
+     "Escape closes the password dialog"),
+    ("D7", "dialogs/PasswordDialog.cpp", "kPeach(255, 224, 192)", "kPeach(255, 224, 196)",
+     "peach colour"),
+    ("D8", "dialogs/PasswordDialog.cpp",
+     "    if (isAccessNumber(tPass_->text().toStdString()))\n        allOpen_();\n    close();",
+     "    close();\n    if (isAccessNumber(tPass_->text().toStdString()))\n        allOpen_();",
+     "reveal after closing"),
+    ("D9", "dialogs/SysInfoLauncher.h", "kValueBufferSize = 1024;", "kValueBufferSize = 1023;",
+     "value buffer 1023"),
+    ("D10", "dialogs/SysInfoLauncher.cpp", "if (data.back() == '\\0') {", "if (!data.empty()) {",
+     "last byte dropped even when it is not the terminator"),
+    ("D11", "dialogs/SysInfoLauncher.cpp",
+     "GetKeyValue(platform, kLocalMachine, kToolKey, kToolValue, path)",
+     "GetKeyValue(platform, kLocalMachine, kLocationKey, kLocationValue, path)",
+     "lookups in the wrong order"),
+    ("D12", "dialogs/SysInfoLauncher.h", "kKeyRead = 0x20019;", "kKeyRead = 0x2003F;",
+     "keys opened with write rights"),
+    ("D13", "dialogs/SysInfoLauncher.h", "사용할 수 없습니다.", "사용할 수 없습니다", "launcher message"),
+    ("D14", "dialogs/SystemPlatformWindows.cpp", "L\"\\\"\" + program + L\"\\\"\"", "program",
+     "unquoted command line"),
+    ("D15", "dialogs/AboutDialog.cpp", "QString(21, u' ')", "QString(20, u' ')", "blank run 21"),
+    ("D16", "dialogs/AboutDialog.cpp", "kClientLeft = 2340;", "kClientLeft = 2355;", "About place"),
+    ("D17", "dialogs/AboutDialog.cpp", "    cmdOK_->setDefault(true);\n", "", "OK not default"),
+    ("D18", "dialogs/AboutDialog.cpp", "QColor(128, 128, 128)}", "QColor(127, 127, 127)}",
+     "separator grey"),
+    ("D19", "dialogs/SysInfoLauncher.cpp", "if (type == kRegSz) {", "if (type == kRegSz || true) {",
+     "every value type read as text"),
+    ("A1", "assets/PictureSet.cpp", "arg(p, 2, 10,", "arg((p + 1) % kFaceCount, 2, 10,",
+     "faces shifted by one"),
+    ("A2", "assets/PictureSet.cpp", "QBitmap::fromImage(opaque), 0, 0);",
+     "QBitmap::fromImage(opaque), 5, 0);", "cursor hotspot at the fingertip"),
+    ("A3", "assets/PictureSet.cpp", "picture >= kFaceCount", "picture > kFaceCount",
+     "face 12 accepted"),
+    ("A4", "assets/generator/Faces.cpp", "QColor(70, 168, 52), 1.3", "QColor(70, 168, 53), 1.3",
+     "generator draws another green"),
+    ("A5", "assets/PictureSet.cpp", "back_(loadBitmap(QStringLiteral(\"back.bmp\")))",
+     "back_(loadBitmap(QStringLiteral(\"template.bmp\")))", "template shown as the back"),
+]
+
+
+def run(command, cwd, env=None, timeout=1800):
+    done = subprocess.run(command, cwd=cwd, env=env, stdout=subprocess.PIPE,
+                          stderr=subprocess.STDOUT, text=True, errors="replace", timeout=timeout)
+    return done.returncode, done.stdout
+
+
+def judge(tree, build, path):
+    """The first part of the suite that fails, or None when all pass."""
+    code, out = run(["cmake", "--build", build, "-j", "2"], tree)
+    if code != 0:
+        return "build: " + next((l for l in out.splitlines() if "error" in l), "failed")[:80]
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    code, out = run(["ctest", "-j", "2", "--stop-on-failure", "--timeout", "600"],
+                    os.path.join(tree, build), env)
+    if code != 0:
+        failed = [l.split("-", 1)[-1].strip() for l in out.splitlines() if "***" in l or "(Failed)" in l]
+        return "ctest: " + ", ".join(failed[:3])
+    if path.startswith(("dialogs/SysInfo", "dialogs/SystemPlatform", "ui/duomira.rc")):
+        code, out = run(["scripts/windows-tests.sh"], tree, dict(env, BUILD=build))
+        if code != 0:
+            return "windows tests"
+    if path == "dialogs/NumberReader.cpp":
+        code, out = run(["scripts/fuzz.sh", "smoke"], tree,
+                        dict(env, FUZZ_BUILD=os.path.join(tree, build + "-fuzz")))
+        if code != 0:
+            return "fuzz"
+    return None
+
+
+def main():
+    tree, build, only = os.path.abspath(sys.argv[1]), sys.argv[2], set(sys.argv[3:])
+    for ident, path, text, replacement, what in FAULTS:
+        if only and ident not in only:
+            continue
+        file = os.path.join(tree, path)
+        with open(file, encoding="utf-8") as source:
+            original = source.read()
+        if original.count(text) != 1:
+            print(f"| {ident} | {what} | `{path}` | does not apply |", flush=True)
+            continue
+        started = time.monotonic()
+        with open(file, "w", encoding="utf-8") as source:
+            source.write(original.replace(text, replacement))
+        try:
+            verdict = judge(tree, build, path)
+        finally:
+            with open(file, "w", encoding="utf-8") as source:
+                source.write(original)
+        seconds = int(time.monotonic() - started)
+        print(f"| {ident} | {what} | `{path}` | {verdict or 'MISSED'} | {seconds} s |", flush=True)
+    run(["cmake", "--build", build, "-j", "2"], tree)  # leave the build matching the tree
+
+
+if __name__ == "__main__":
+    main()

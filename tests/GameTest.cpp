@@ -1,0 +1,176 @@
+#include "BoardModel.h"
+#include "TestRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace duomira::test {
+namespace {
+
+// The board as a player sees it, in one line: the three rows of cards ('.' a
+// back, 'a'..'l' faces 0..11), then the status text, the timer, a hidden
+// board and the beeps; then the game's counters.
+struct SeenBoard : BoardView {
+    void ShowFace(Int16 card, Int16 picture) override {
+        cards.at(card + card / 8) = static_cast<char>('a' + picture);
+    }
+    void ShowBack(Int16 card) override { cards.at(card + card / 8) = '.'; }
+    void SetStatus(const std::string& text) override { status = text; }
+    void SetCloseTimer(bool on) override { timer = on; }
+    void SetBoardVisible(bool on) override { hidden = !on; }
+    void Beep() override { ++beeps; }
+
+    std::string cards = "________ ________ ________";
+    std::string status;
+    bool timer = false, hidden = false;
+    int beeps = 0;
+};
+
+// Plays the identity deal (card c shows picture c mod 12): numbers are
+// clicks, "t" a tick, "r" a restart, "a" the reveal of every face.
+struct Game {
+    explicit Game(RandomSource& random) : model(view, random) { model.StartFirstGame(); }
+    SeenBoard view;
+    BoardModel model;
+
+    std::string play(const std::string& moves) {
+        std::istringstream in(moves);
+        for (std::string move; in >> move;) {
+            if (move == "t")
+                model.tClose_Timer();
+            else if (move == "r")
+                model.Shuffle();
+            else if (move == "a")
+                model.AllOpen();
+            else
+                model.pCard_Click(static_cast<Int16>(std::stoi(move)));
+        }
+        return view.cards + " \"" + view.status + "\"" + (view.timer ? " timer" : "") +
+               (view.hidden ? " hidden" : "") + " beeps " + std::to_string(view.beeps) +
+               " | turned " + std::to_string(model.Turned()) + " first " +
+               std::to_string(model.FirstCard()) + " last " + std::to_string(model.LastCard()) +
+               " try " + std::to_string(model.TryCount()) + " pair " +
+               std::to_string(model.PairCount());
+    }
+};
+
+// Each row continues the game of the row before it.
+void expectPlay(const std::vector<std::pair<std::string, std::string>>& rows) {
+    TestRandom random(identityDeal());
+    Game game(random);
+    for (const auto& [moves, seen] : rows)
+        EXPECT_EQ(game.play(moves), seen) << "after " << moves;
+}
+
+const std::string kAllPairs = "0 12 1 13 2 14 3 15 4 16 5 17 6 18 7 19 8 20 9 21 10 22 11 23";
+
+TEST(Play, FirstCardThenAMissOrAPair) {
+    expectPlay({
+        {"", R"(........ ........ ........ "" beeps 0 | turned 0 first 0 last 0 try 1 pair 1)"},
+        {"17", R"(........ ........ .f...... "" beeps 0 | turned 1 first 17 last 17 try 1 pair 1)"},
+        {"4",
+         R"(....e... ........ ........ "1회" timer beeps 0 | turned 0 first 17 last 4 try 2 pair 1)"},
+        {"t",
+         R"(........ ........ ........ "1회" beeps 0 | turned 0 first 17 last 4 try 2 pair 1)"},
+        {"9 9",
+         R"(........ ........ ........ "2회" timer beeps 0 | turned 0 first 9 last 9 try 3 pair 1)"},
+        {"t 2 14",
+         R"(..c..... ......c. ........ "3번째에 1개 그림이 열렸습니다" beeps 1 | turned 0 first 2 last 14 try 4 pair 2)"},
+        // a matched card only shows its face and becomes the last card
+        {"6 14 18",
+         R"(..c...g. ......c. ..g..... "4번째에 2개 그림이 열렸습니다" beeps 2 | turned 0 first 6 last 18 try 5 pair 3)"},
+    });
+}
+
+TEST(Play, TheTwelfthPairBlinksTheBoardAndTheGameIsOver) {
+    expectPlay({
+        {kAllPairs,
+         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" timer hidden beeps 12 | turned 0 first 11 last 23 try 13 pair 13)"},
+        {"t 5",
+         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" beeps 12 | turned 0 first 11 last 5 try 13 pair 13)"},
+    });
+    // Eleven pairs and a miss: the tick shows the board and turns nothing back.
+    expectPlay(
+        {{"0 12 1 13 2 14 3 15 4 16 5 17 6 18 7 19 8 20 9 21 10 22 11 11 t",
+          R"(abcdefgh ijk.abcd efghijk. "12회" beeps 11 | turned 0 first 11 last 11 try 13 pair 12)"}});
+}
+
+TEST(Play, AllOpenShowsEveryFaceAndTheAttemptGoesOn) {
+    expectPlay({
+        {"7 a", R"(abcdefgh ijklabcd efghijkl "" beeps 0 | turned 1 first 7 last 7 try 1 pair 1)"},
+        {"8",
+         R"(abcdefg. ijklabcd efghijkl "1회" timer beeps 0 | turned 0 first 7 last 8 try 2 pair 1)"},
+    });
+}
+
+TEST(Restart, DealsAfreshWithNoCardUpAndTheBoardShown) {
+    expectPlay(
+        {{kAllPairs + " r 4 r",
+          R"(........ ........ ........ "" beeps 12 | turned 0 first 4 last 4 try 1 pair 1)"}});
+    TestRandom random(identityDeal());
+    Game(random).play("4 r");
+    EXPECT_EQ(random.seeds, 1) << "seeded once, at the start";
+}
+
+TEST(QuickPlayer, ClickBeforeTheTickDoesTheTicksWorkFirst) {
+    expectPlay({
+        {"3 15 0 1 15",
+         R"(...d.... .......d ........ "2회" beeps 1 | turned 0 first 0 last 15 try 3 pair 2)"},
+        {"0 1 2 14",
+         R"(..cd.... ......cd ........ "4번째에 2개 그림이 열렸습니다" beeps 2 | turned 0 first 2 last 14 try 5 pair 3)"},
+    });
+}
+
+TEST(Play, CounterOverflowAndStrayCardsAreTheGamesErrors) {
+    TestRandom random(identityDeal());
+    Game game(random);
+    while (game.model.TryCount() < 32767)
+        game.play("0 1");
+    const auto kindOf = [&](const std::string& moves) {
+        try {
+            game.play(moves);
+        } catch (const GameError& error) {
+            return error.kind() == GameErrorKind::Overflow ? "overflow" : "subscript";
+        }
+        return "none";
+    };
+    EXPECT_STREQ(kindOf("0 1"), "overflow");
+    EXPECT_EQ(game.view.status, "32767회");
+    EXPECT_EQ(game.model.Turned(), 1) << "the error comes before the attempt closes";
+    EXPECT_STREQ(kindOf("25"), "subscript");
+    EXPECT_STREQ(kindOf("-1"), "subscript");
+    CardArray spare;
+    spare[24] = 3;
+    EXPECT_EQ(spare[24], 3);
+}
+
+TEST(Deal, DrawsScaledInDoublePrecisionAndDrawsAgainUntilTheNumberIsNew) {
+    // 0x1.56c2f2p-5 draws 0 in double precision but 1 in single; 0x1.ecb83cp-1
+    // is the least value that draws 23, and 0.96 draws 22, where 24 would draw 23.
+    std::vector<float> values{0x1.56c2f2p-5F, 0x1.ecb83cp-1F, 0.96F,
+                              drawFor(5),     drawFor(5),     drawFor(22)};
+    for (int n : {1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21})
+        values.push_back(drawFor(n));
+    TestRandom random(values);
+    EXPECT_EQ(Game(random).play("a").substr(0, 26), "alkfbcde ghijklab cdefghij");
+    EXPECT_EQ(random.drawn, values.size()) << "more draws than needed";
+}
+
+TEST(Deal, EveryDealHasTwelvePairsFaceDownOverManySeeds) {
+    for (unsigned seed = 0; seed < 500; ++seed) {
+        TestRandom random(seed);
+        Game game(random);
+        ASSERT_EQ(game.play("").substr(0, 26), "........ ........ ........") << "seed " << seed;
+        std::string faces = game.play("a").substr(0, 26);
+        std::erase(faces, ' ');
+        std::ranges::sort(faces);
+        ASSERT_EQ(faces, "aabbccddeeffgghhiijjkkll") << "seed " << seed;
+    }
+}
+
+} // namespace
+} // namespace duomira::test

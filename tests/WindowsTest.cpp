@@ -1,0 +1,179 @@
+// The launcher on the real Windows platform, under Wine with a Korean system
+// (ANSI code page 949): registry values written below HKEY_LOCAL_MACHINE of a
+// throw-away prefix, real files and real processes. And the program file's
+// resources (ui/duomira.rc, linked in here), read back the way Explorer does.
+#include "SysInfoLauncher.h"
+
+#include <windows.h>
+
+#include <sddl.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace duomira {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Value {
+    DWORD type;
+    std::string bytes;
+};
+
+std::string sz(const std::string& chars) {
+    return chars + std::string(1, '\0');
+}
+
+// Lets everyone do anything with the key, made if need be, or only read it.
+void allow(const char* key, const char* everyone) {
+    HKEY opened = nullptr;
+    PSECURITY_DESCRIPTOR rights = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, WRITE_DAC, nullptr, &opened,
+                              nullptr),
+              ERROR_SUCCESS);
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(everyone, SDDL_REVISION_1, &rights,
+                                                         nullptr);
+    RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, rights);
+    LocalFree(rights);
+    RegCloseKey(opened);
+}
+
+// A read-only key lets an ordinary account read the value and nothing more.
+void store(const char* key, const char* name, const Value& value, bool readOnly = false) {
+    allow(key, "D:P(A;;KA;;;WD)");
+    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, value.type, value.bytes.data(),
+                              static_cast<DWORD>(value.bytes.size())),
+              ERROR_SUCCESS);
+    if (readOnly)
+        allow(key, "D:P(A;;KR;;;WD)");
+}
+
+void forget(const char* key) {
+    allow(key, "D:P(A;;KA;;;WD)");
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
+}
+
+fs::path ownFolder() {
+    wchar_t self[MAX_PATH];
+    return fs::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))).parent_path();
+}
+
+struct Machine {
+    std::optional<Value> path = std::nullopt; // the first value
+    bool pathKeyReadOnly = false;             // its key refuses more than reading
+    const char* folder = "Tools";             // the second value, in code page 949
+    const wchar_t* started = nullptr;         // the program file started, if any
+};
+
+// Handed to the system as a bare command line, "...\My Tools\MSINFO32.EXE"
+// would start the decoy "...\My.exe" beside the folder "My Tools".
+TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
+    const fs::path root = fs::temp_directory_path() / "duomira launcher";
+    fs::remove_all(root);
+    for (const wchar_t* file : {L"My Tools\\MSINFO32.EXE", L"My.exe", L"Tools\\MSINFO32.EXE",
+                                L"Hidden\\MSINFO32.EXE", L"토리무나\\MSINFO32.EXE"}) {
+        fs::create_directories((root / file).parent_path());
+        fs::copy_file(ownFolder() / "sysinfo_helper.exe", root / file);
+    }
+    SetFileAttributesW((root / "Hidden\\MSINFO32.EXE").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const std::string tool = (root / "My Tools\\MSINFO32.EXE").string(), x(1023, 'x');
+    const wchar_t* myTool = L"My Tools\\MSINFO32.EXE";
+    // clang-format off
+    const std::vector<Machine> machines{
+        {.path = Value{REG_SZ, sz(tool)}, .started = myTool},
+        {.path = Value{REG_SZ, sz(tool)}, .pathKeyReadOnly = true, .started = myTool},
+        {.path = Value{REG_SZ, tool}, .started = myTool},          // stored without its terminator
+        {.path = Value{REG_SZ, sz(tool + "x")}},                   // starts nothing: no second try
+        {.path = Value{REG_SZ, sz(x)}},                            // fills the buffer: read, tried
+        {.path = Value{REG_SZ, sz(x + "x")}, .started = L"Tools\\MSINFO32.EXE"}, // one byte more
+        {.path = Value{REG_BINARY, sz(tool)}},                     // not text: an empty path
+        {.path = Value{REG_SZ, ""}},                               // no data at all
+        {.folder = "\xC5\xE4\xB8\xAE\xB9\xAB\xB3\xAA", .started = L"토리무나\\MSINFO32.EXE"},
+        {.folder = "Hidden"},
+        {.folder = "Nowhere"},
+        {.folder = nullptr}};
+    // clang-format on
+    for (std::size_t m = 0; m < machines.size(); ++m) {
+        const Machine& machine = machines[m];
+        forget(kToolKey);
+        forget(kLocationKey);
+        if (machine.path)
+            store(kToolKey, kToolValue, *machine.path, machine.pathKeyReadOnly);
+        if (machine.folder)
+            store(kLocationKey, kLocationValue,
+                  {REG_SZ, sz(root.string() + "\\" + machine.folder)});
+        const fs::path marker = root / ("started " + std::to_string(m));
+        SetEnvironmentVariableW(L"DUOMIRA_MARKER", marker.c_str());
+        std::vector<std::string> messages;
+        auto platform = makeSystemPlatform([&](const std::string& text, const std::string& title) {
+            messages.push_back(title + text);
+        });
+        StartSysInfo(*platform);
+        for (int tries = 0; tries < 600 && machine.started && !fs::exists(marker); ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::ifstream in(marker, std::ios::binary);
+        const std::string raw(std::istreambuf_iterator<char>(in), {});
+        const fs::path started(
+            std::wstring(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+        if (machine.started)
+            EXPECT_TRUE(fs::exists(started) && fs::equivalent(started, root / machine.started))
+                << "machine " << m << " started " << started;
+        else
+            EXPECT_EQ(messages, std::vector<std::string>{std::string(kAppTitle) + kUnavailableText})
+                << "machine " << m;
+    }
+}
+
+std::wstring versionString(const std::wstring& name) {
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(self, nullptr));
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (info.empty() ||
+        !GetFileVersionInfoW(self, 0, static_cast<DWORD>(info.size()), info.data()) ||
+        !VerQueryValueW(info.data(), (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
+                        reinterpret_cast<void**>(&value), &length))
+        return L"<missing>";
+    const std::wstring text(value, length); // some writers count the terminator, some not
+    return text.substr(0, text.find(L'\0'));
+}
+
+TEST(ProgramFile, CarriesTheKoreanVersionBlockAndTheWindowIcon) {
+    EXPECT_EQ(versionString(L"ProductName"), L"Duomira");
+    EXPECT_EQ(versionString(L"FileVersion"), L"1.00");
+    EXPECT_EQ(versionString(L"ProductVersion"), L"1.00");
+    EXPECT_EQ(versionString(L"InternalName"), L"\uD1A0\uB9AC\uBB34\uB098");
+    EXPECT_EQ(versionString(L"OriginalFilename"), L"\uD1A0\uB9AC\uBB34\uB098.exe");
+    // Both images of assets/icon.ico: 14-byte entries in the resource, 16-byte ones in the file.
+    std::ifstream in(DUOMIRA_ASSETS_DIR "/icon.ico", std::ios::binary);
+    const std::string file(std::istreambuf_iterator<char>(in), {});
+    const auto word = [](const char* at) {
+        return static_cast<unsigned char>(at[0]) | static_cast<unsigned char>(at[1]) << 8;
+    };
+    const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr);
+    const auto* entries = static_cast<const char*>(LockResource(LoadResource(nullptr, group)));
+    ASSERT_EQ(word(entries + 4), 2);
+    for (int i = 0; i < 2; ++i) {
+        const HRSRC image =
+            FindResourceA(nullptr, MAKEINTRESOURCEA(word(entries + 18 + 14 * i)), RT_ICON);
+        ASSERT_NE(image, nullptr);
+        const auto* bits = static_cast<const char*>(LockResource(LoadResource(nullptr, image)));
+        const char* inFile = file.data() + 6 + 16 * i;
+        EXPECT_EQ(std::string(bits, SizeofResource(nullptr, image)),
+                  file.substr(word(inFile + 12), word(inFile + 8)));
+    }
+}
+
+} // namespace
+} // namespace duomira

@@ -1,0 +1,182 @@
+"""The game as installed from its package, on a private Xvfb and under strace:
+it opens centred with every card face down, turns cards, blocks the board
+under About, reveals every pair for the access number typed at the keyboard
+and ends with its window; all the while it ignores its command line, writes
+nothing and talks to no one but the display. Usage: e2e_test.py <program>"""
+
+import glob
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+from Xlib import X, display as xdisplay, protocol
+
+PROGRAM = os.path.realpath(sys.argv.pop(1))
+TITLE, ABOUT, PASSWORD = "토리무나 그림 맞추기 게임", "토리무나 그림 맞추기 게임에 대하여..", "패스워드 입력"
+# Where the card pictures lie in the client area; neighbours overlap and the
+# frame cuts off column 7, so only the left 70 of 80 columns are sure to show.
+LEFTS, TOPS = [7, 86, 165, 245, 324, 403, 482, 561], [16, 118, 219]
+CALL = re.compile(r"^(\w+)\((.*)\)\s+= (-?\d+)(?:<(.*)>)?")
+WRITES = re.compile(r"O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|O_TMPFILE")
+CHANGES = {"mkdir", "mkdirat", "rmdir", "unlink", "unlinkat", "rename", "renameat", "renameat2",
+           "link", "linkat", "symlink", "symlinkat", "truncate", "ftruncate", "chmod", "fchmod",
+           "fchmodat", "chown", "fchown", "fchownat", "utimensat", "mknod", "mknodat", "creat"}
+
+
+def wait_until(condition, what, seconds=15.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if value := condition():
+            return value
+        time.sleep(0.05)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+class EndToEnd(unittest.TestCase):
+    def setUp(self):
+        self.root = tempfile.mkdtemp(prefix="duomira-e2e-")
+        self.addCleanup(shutil.rmtree, self.root, True)
+        read_end, write_end = os.pipe()  # Xvfb picks a free display and names it here
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+                                 "1280x1024x24", "-dpi", "96", "-nolisten", "tcp"],
+                                stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        self.addCleanup(xvfb.wait, 10)
+        self.addCleanup(xvfb.terminate)
+        os.close(write_end)
+        with os.fdopen(read_end) as announced:
+            self.display = int(announced.readline())
+        self.x = xdisplay.Display(f":{self.display}")
+        self.addCleanup(self.x.close)
+        home, self.runtime = f"{self.root}/home", f"{self.root}/run"
+        os.makedirs(home)
+        os.makedirs(self.runtime, mode=0o700)
+        self.env = {k: v for k, v in os.environ.items() if k in ("PATH", "LANG") or k[:3] == "LC_"}
+        self.env.update(DISPLAY=f":{self.display}", HOME=home, XDG_RUNTIME_DIR=self.runtime,
+                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.runtime}/bus")
+        # Qt's own options among them: the window must keep its title and look.
+        odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
+        trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", f"{self.root}/trace", "-e",
+                 "trace=%file,%process,%ipc,socket,connect,bind,listen,sendto,sendmsg,ftruncate,"
+                 "fchmod,fchown"]
+        self.game = subprocess.Popen([*trace, PROGRAM, *odd], env=self.env, cwd=home,
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.addCleanup(lambda: self.game.poll() is None and self.game.kill())
+
+    def test_plays_reveals_blocks_under_about_and_touches_nothing(self):
+        window = self.wait_window(TITLE)
+        g, origin = window.get_geometry(), window.translate_coords(self.x.screen().root, 0, 0)
+        self.assertEqual(g.width, 644)
+        self.assertLessEqual(abs(g.width / 2 - origin.x - 640) + abs(g.height / 2 - origin.y - 512),
+                             2, "the window is not centred")
+        self.client = (-origin.x, -origin.y + g.height - 323)
+        backs = wait_until(lambda: (lambda p: len(set(p)) == 1 and len(set(p[0])) > 2 and p)(
+            self.pictures()), "the deal, every card face down")
+        back = backs[0]
+        self.assertEqual(back[:3], b"\xff\xff\xff", "the back has no white background")
+
+        self.keys(window, "alt+f", "a")
+        about = self.wait_window(ABOUT)
+        self.click(2)
+        time.sleep(0.5)
+        self.assertEqual(self.pictures(), backs, "a card turned under the About dialog")
+        self.keys(about, "alt+s")
+        self.keys(self.wait_window("Duomira"), "Return")
+        wait_until(lambda: not self.windows_titled("Duomira"), "the message to close")
+        self.assertTrue(self.windows_titled(ABOUT), "About closed with the message")
+        self.keys(about, "Escape")
+        wait_until(lambda: not self.windows_titled(ABOUT), "About to close")
+
+        self.click(2)
+        first = wait_until(lambda: (lambda p: p[2] != back and p)(self.pictures()), "card 2")
+        self.assertEqual(first[:2] + first[3:], backs[1:], "another card turned")
+        self.click(3)  # a pair stays up, a miss goes back
+        wait_until(lambda: (lambda p: p[3] == first[2] or p[2] == p[3] == back)(self.pictures()),
+                   "cards 2 and 3 to stay up as a pair or go back as a miss")
+
+        self.keys(window, "alt+g", "o")
+        dialog = self.wait_window(PASSWORD)
+        self.xdotool("windowfocus", "--sync", str(dialog.id), "type", "--delay", "60", "--", "-5.82")
+        self.keys(dialog, "Return")
+        faces = wait_until(lambda: (lambda p: back not in p and p)(self.pictures()), "the reveal")
+        self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
+
+        protocols, delete = self.x.intern_atom("WM_PROTOCOLS"), self.x.intern_atom("WM_DELETE_WINDOW")
+        window.send_event(protocol.event.ClientMessage(  # what a close button sends
+            window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
+        self.x.flush()
+        self.assertEqual(self.game.wait(timeout=30), 0, self.game.stdout.read().decode())
+        found = list(self.trespasses())
+        self.assertEqual(found, [], "the game went beyond the display:\n" + "\n".join(found))
+
+    def windows_titled(self, title):
+        """The shown top-level windows of that title; with no window manager
+        they are the children of the root window."""
+        name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
+
+        def titled(window):
+            try:
+                named = window.get_full_property(name, utf8)
+                return named and named.value.decode() == title and \
+                    window.get_attributes().map_state == X.IsViewable
+            except Exception:  # gone meanwhile
+                return False
+        return [w for w in self.x.screen().root.query_tree().children if titled(w)]
+
+    def wait_window(self, title):
+        return wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", 30)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def keys(self, window, *names):
+        self.xdotool("windowfocus", "--sync", str(window.id), "key", "--delay", "80", *names)
+
+    def rect(self, card):
+        return self.client[0] + LEFTS[card % 8] + 2, self.client[1] + TOPS[card // 8] + 2, 70, 80
+
+    def click(self, card):
+        x, y, w, h = self.rect(card)
+        self.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+
+    def pictures(self):
+        """The 24 card pictures as 4-byte pixels, straight from the server."""
+        screen = self.x.screen().root.get_image(0, 0, 1280, 1024, X.ZPixmap, 0xFFFFFFFF).data
+        return [b"".join(screen[((y + row) * 1280 + x) * 4:((y + row) * 1280 + x + w) * 4]
+                         for row in range(h)) for x, y, w, h in map(self.rect, range(24))]
+
+    def trespasses(self):
+        """Every call of the traced game that starts, writes or talks beyond the display."""
+        display, started = f"/tmp/.X11-unix/X{self.display}", 0
+        for log in glob.glob(f"{self.root}/trace.*"):
+            with open(log, encoding="utf-8", errors="replace") as trace:
+                calls = [(CALL.match(line), line.strip()) for line in trace]
+            for name, args, result, resolved in (c.groups() for c, line in calls if c):
+                line = f"{name}({args[:300]}) = {result}"
+                if name in ("execve", "execveat", "fork", "vfork") or \
+                        name in ("clone", "clone3") and "CLONE_THREAD" not in args:
+                    started += 1  # the first is strace starting the game
+                    if started > 1:
+                        yield f"starts a process: {line}"
+                elif f"{self.root}/never" in args:
+                    yield f"looks at its command line: {line}"
+                elif name in ("open", "openat", "openat2") and WRITES.search(args):
+                    if (resolved or re.findall(r'"([^"]*)"', args)[0]) != "/dev/null":
+                        yield f"opens for writing: {line}"
+                elif name in CHANGES and result != "-1":
+                    yield f"changes the file system: {line}"
+                elif name == "socket" and "AF_UNIX" not in args:
+                    yield f"opens a socket other than a local one: {line}"
+                elif name == "connect" and not (display in args or
+                                                f"{self.runtime}/bus" in args and result == "-1"):
+                    yield f"connects beyond the display: {line}"
+                elif name in ("bind", "listen") or name in ("sendto", "sendmsg") and "sa_family" in args:
+                    yield f"offers or sends over a socket: {line}"
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
