@@ -13,6 +13,7 @@ Lint and the sanitizers are left out: they judge the code, not its behaviour.
 Results go to stdout as Markdown rows, and the tree is restored after each."""
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -110,6 +111,13 @@ FAULTS = [
      "separator grey"),
     ("D19", "dialogs/SysInfoLauncher.cpp", "if (type == kRegSz) {", "if (type == kRegSz || true) {",
      "every value type read as text"),
+    ("D20", "dialogs/SysInfoLauncher.h", 'kAppTitle[] = "Duomira"', 'kAppTitle[] = "Duomirax"',
+     "launcher message title"),
+    ("U15", "ui/GameErrorBox.cpp", 'QStringLiteral("Duomira")', 'QStringLiteral("Duomirax")',
+     "error box title"),
+    ("R1", "ui/duomira.rc", '1 ICON "icon.ico"', '1 ICON "about_icon.ico"', "program file icon"),
+    ("R2", "ui/duomira.rc", 'VALUE "ProductVersion", "1.00"', 'VALUE "ProductVersion", "1.0"',
+     "product version"),
     ("A1", "assets/PictureSet.cpp", "arg(p, 2, 10,", "arg((p + 1) % kFaceCount, 2, 10,",
      "faces shifted by one"),
     ("A2", "assets/PictureSet.cpp", "QBitmap::fromImage(opaque), 0, 0);",
@@ -121,6 +129,26 @@ FAULTS = [
     ("A5", "assets/PictureSet.cpp", "back_(loadBitmap(QStringLiteral(\"back.bmp\")))",
      "back_(loadBitmap(QStringLiteral(\"template.bmp\")))", "template shown as the back"),
 ]
+
+
+# Every text of the windows and the game with a character off: each literal
+# holding Hangul gets an extra "x" at its end, one at a time.
+LITERAL_FILES = ["game/BoardModel.cpp", "ui/MainWindow.cpp", "ui/GameErrorBox.cpp",
+                 "dialogs/PasswordDialog.cpp", "dialogs/AboutDialog.cpp", "dialogs/SysInfoLauncher.h"]
+
+
+def literal_faults(tree):
+    faults = []
+    for path in LITERAL_FILES:
+        with open(os.path.join(tree, path), encoding="utf-8") as source:
+            lines = source.read().splitlines(keepends=True)
+        for line in lines:
+            for literal in re.findall(r'"[^"\\\n]*[^\x00-\x7f][^"\\\n]*"', line):
+                if lines.count(line) == 1:
+                    faults.append((f"L{len(faults) + 1}", path, line,
+                                   line.replace(literal, literal[:-1] + 'x"', 1),
+                                   f"text {literal} one character off"))
+    return faults
 
 
 def run(command, cwd, env=None, timeout=1800):
@@ -154,7 +182,7 @@ def judge(tree, build, path):
 
 def main():
     tree, build, only = os.path.abspath(sys.argv[1]), sys.argv[2], set(sys.argv[3:])
-    for ident, path, text, replacement, what in FAULTS:
+    for ident, path, text, replacement, what in FAULTS + literal_faults(tree):
         if only and ident not in only:
             continue
         file = os.path.join(tree, path)

@@ -51,10 +51,10 @@ fi
 
 cmake -S "$root" -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
     -DDUOMIRA_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$cross" -j "$jobs" --target windows_test
+cmake --build "$cross" -j "$jobs"
 
 failed=0
-run_wine "$cross/tests/windows_test.exe" --gtest_brief=1 || failed=1
+(cd "$cross" && LOCPATH=$locales LC_ALL=ko_KR.UTF-8 ctest -j "$jobs" --output-on-failure) || failed=1
 # Let Wine's own processes end before the next run or the CI's clean-up.
 "$wineserver" -w
 

@@ -1,7 +1,7 @@
 // The launcher on the real Windows platform, under Wine with a Korean system
 // (ANSI code page 949): registry values written below HKEY_LOCAL_MACHINE of a
 // throw-away prefix, real files and real processes. And the program file's
-// resources (ui/duomira.rc, linked in here), read back the way Explorer does.
+// version block (ui/duomira.rc, linked in here), read back the way Explorer does.
 #include "SysInfoLauncher.h"
 
 #include <windows.h>
@@ -33,33 +33,25 @@ std::string sz(const std::string& chars) {
     return chars + std::string(1, '\0');
 }
 
-// Lets everyone do anything with the key, made if need be, or only read it.
-void allow(const char* key, const char* everyone) {
+// Gives everyone the rights on the key, made if need be: all of them ("KA"),
+// or reading only ("KR"), as an ordinary account has below HKEY_LOCAL_MACHINE.
+void allow(const char* key, const std::string& rights) {
     HKEY opened = nullptr;
-    PSECURITY_DESCRIPTOR rights = nullptr;
+    PSECURITY_DESCRIPTOR dacl = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, WRITE_DAC, nullptr, &opened,
                               nullptr),
               ERROR_SUCCESS);
-    ConvertStringSecurityDescriptorToSecurityDescriptorA(everyone, SDDL_REVISION_1, &rights,
-                                                         nullptr);
-    RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, rights);
-    LocalFree(rights);
+    ConvertStringSecurityDescriptorToSecurityDescriptorA(("D:P(A;;" + rights + ";;;WD)").c_str(),
+                                                         SDDL_REVISION_1, &dacl, nullptr);
+    RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, dacl);
+    LocalFree(dacl);
     RegCloseKey(opened);
 }
 
-// A read-only key lets an ordinary account read the value and nothing more.
-void store(const char* key, const char* name, const Value& value, bool readOnly = false) {
-    allow(key, "D:P(A;;KA;;;WD)");
+void store(const char* key, const char* name, const Value& value) {
     ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, value.type, value.bytes.data(),
                               static_cast<DWORD>(value.bytes.size())),
               ERROR_SUCCESS);
-    if (readOnly)
-        allow(key, "D:P(A;;KR;;;WD)");
-}
-
-void forget(const char* key) {
-    allow(key, "D:P(A;;KA;;;WD)");
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
 }
 
 fs::path ownFolder() {
@@ -104,10 +96,14 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
     // clang-format on
     for (std::size_t m = 0; m < machines.size(); ++m) {
         const Machine& machine = machines[m];
-        forget(kToolKey);
-        forget(kLocationKey);
+        for (const char* key : {kToolKey, kLocationKey}) {
+            allow(key, "KA");
+            RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
+        }
         if (machine.path)
-            store(kToolKey, kToolValue, *machine.path, machine.pathKeyReadOnly);
+            store(kToolKey, kToolValue, *machine.path);
+        if (machine.pathKeyReadOnly)
+            allow(kToolKey, "KR");
         if (machine.folder)
             store(kLocationKey, kLocationValue,
                   {REG_SZ, sz(root.string() + "\\" + machine.folder)});
@@ -128,7 +124,8 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
             EXPECT_TRUE(fs::exists(started) && fs::equivalent(started, root / machine.started))
                 << "machine " << m << " started " << started;
         else
-            EXPECT_EQ(messages, std::vector<std::string>{std::string(kAppTitle) + kUnavailableText})
+            EXPECT_EQ(messages,
+                      std::vector<std::string>{"Duomira지금은 시스템 정보를 사용할 수 없습니다."})
                 << "machine " << m;
     }
 }
@@ -148,31 +145,12 @@ std::wstring versionString(const std::wstring& name) {
     return text.substr(0, text.find(L'\0'));
 }
 
-TEST(ProgramFile, CarriesTheKoreanVersionBlockAndTheWindowIcon) {
-    EXPECT_EQ(versionString(L"ProductName"), L"Duomira");
-    EXPECT_EQ(versionString(L"FileVersion"), L"1.00");
-    EXPECT_EQ(versionString(L"ProductVersion"), L"1.00");
-    EXPECT_EQ(versionString(L"InternalName"), L"\uD1A0\uB9AC\uBB34\uB098");
-    EXPECT_EQ(versionString(L"OriginalFilename"), L"\uD1A0\uB9AC\uBB34\uB098.exe");
-    // Both images of assets/icon.ico: 14-byte entries in the resource, 16-byte ones in the file.
-    std::ifstream in(DUOMIRA_ASSETS_DIR "/icon.ico", std::ios::binary);
-    const std::string file(std::istreambuf_iterator<char>(in), {});
-    const auto word = [](const char* at) {
-        return static_cast<unsigned char>(at[0]) | static_cast<unsigned char>(at[1]) << 8;
-    };
-    const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
-    ASSERT_NE(group, nullptr);
-    const auto* entries = static_cast<const char*>(LockResource(LoadResource(nullptr, group)));
-    ASSERT_EQ(word(entries + 4), 2);
-    for (int i = 0; i < 2; ++i) {
-        const HRSRC image =
-            FindResourceA(nullptr, MAKEINTRESOURCEA(word(entries + 18 + 14 * i)), RT_ICON);
-        ASSERT_NE(image, nullptr);
-        const auto* bits = static_cast<const char*>(LockResource(LoadResource(nullptr, image)));
-        const char* inFile = file.data() + 6 + 16 * i;
-        EXPECT_EQ(std::string(bits, SizeofResource(nullptr, image)),
-                  file.substr(word(inFile + 12), word(inFile + 8)));
-    }
+TEST(ProgramFile, CarriesTheKoreanVersionBlock) {
+    // clang-format off
+    for (auto [name, value] : {std::pair{L"ProductName", L"Duomira"}, {L"FileVersion", L"1.00"},
+             {L"ProductVersion", L"1.00"}, {L"InternalName", L"토리무나"}, {L"OriginalFilename", L"토리무나.exe"}})
+        EXPECT_EQ(versionString(name), value);
+    // clang-format on
 }
 
 } // namespace

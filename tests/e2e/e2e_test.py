@@ -41,22 +41,14 @@ class EndToEnd(unittest.TestCase):
     def setUp(self):
         self.root = tempfile.mkdtemp(prefix="duomira-e2e-")
         self.addCleanup(shutil.rmtree, self.root, True)
-        read_end, write_end = os.pipe()  # Xvfb picks a free display and names it here
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                                 "1280x1024x24", "-dpi", "96", "-nolisten", "tcp"],
-                                stderr=subprocess.DEVNULL, pass_fds=(write_end,))
-        self.addCleanup(xvfb.wait, 10)
-        self.addCleanup(xvfb.terminate)
-        os.close(write_end)
-        with os.fdopen(read_end) as announced:
-            self.display = int(announced.readline())
-        self.x = xdisplay.Display(f":{self.display}")
+        self.x = xdisplay.Display()  # the private Xvfb that xvfb-run started for the test
         self.addCleanup(self.x.close)
         home, self.runtime = f"{self.root}/home", f"{self.root}/run"
         os.makedirs(home)
         os.makedirs(self.runtime, mode=0o700)
-        self.env = {k: v for k, v in os.environ.items() if k in ("PATH", "LANG") or k[:3] == "LC_"}
-        self.env.update(DISPLAY=f":{self.display}", HOME=home, XDG_RUNTIME_DIR=self.runtime,
+        self.env = {k: v for k, v in os.environ.items()
+                    if k in ("PATH", "LANG", "DISPLAY", "XAUTHORITY") or k[:3] == "LC_"}
+        self.env.update(HOME=home, XDG_RUNTIME_DIR=self.runtime,
                         DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.runtime}/bus")
         # Qt's own options among them: the window must keep its title and look.
         odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
@@ -94,14 +86,9 @@ class EndToEnd(unittest.TestCase):
         self.click(2)
         first = wait_until(lambda: (lambda p: p[2] != back and p)(self.pictures()), "card 2")
         self.assertEqual(first[:2] + first[3:], backs[1:], "another card turned")
-        self.click(3)  # a pair stays up, a miss goes back
-        wait_until(lambda: (lambda p: p[3] == first[2] or p[2] == p[3] == back)(self.pictures()),
-                   "cards 2 and 3 to stay up as a pair or go back as a miss")
 
         self.keys(window, "alt+g", "o")
-        dialog = self.wait_window(PASSWORD)
-        self.xdotool("windowfocus", "--sync", str(dialog.id), "type", "--delay", "60", "--", "-5.82")
-        self.keys(dialog, "Return")
+        self.keys(self.wait_window(PASSWORD), "minus", "5", "period", "8", "2", "Return")
         faces = wait_until(lambda: (lambda p: back not in p and p)(self.pictures()), "the reveal")
         self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
 
@@ -151,7 +138,7 @@ class EndToEnd(unittest.TestCase):
 
     def trespasses(self):
         """Every call of the traced game that starts, writes or talks beyond the display."""
-        display, started = f"/tmp/.X11-unix/X{self.display}", 0
+        display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), 0
         for log in glob.glob(f"{self.root}/trace.*"):
             with open(log, encoding="utf-8", errors="replace") as trace:
                 calls = [(CALL.match(line), line.strip()) for line in trace]
