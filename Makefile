@@ -44,7 +44,7 @@ fuzz-smoke: deps
 	scripts/fuzz.sh smoke
 
 # The Windows side: cross-built with MinGW-w64 into $(BUILD)/mingw and run
-# under Wine with its own prefix in $(BUILD)/wine-prefix; skipped without them.
+# under Wine with its own prefix in $(BUILD)/wine-prefix; fails without them.
 .PHONY: windows-test
 windows-test: deps
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
