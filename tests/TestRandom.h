@@ -4,6 +4,7 @@
 #include "RandomSource.h"
 
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace duomira::test {
@@ -17,6 +18,8 @@ struct TestRandom : RandomSource {
     float next() override {
         if (failing)
             throw GameError(GameErrorKind::Overflow);
+        if (!values.empty() && drawn > 100000) // a deal without end fails, not hangs
+            throw std::runtime_error("a hundred thousand draws from the list");
         ++drawn;
         return values.empty() ? static_cast<float>(engine() >> 8U) / 16777216.0F
                               : values.at((drawn - 1) % values.size());

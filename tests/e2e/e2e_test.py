@@ -1,8 +1,8 @@
-"""The game as installed from its package, on a private Xvfb and under strace:
-it opens centred with every card face down, turns cards, blocks the board
-under About, reveals every pair for the access number typed at the keyboard
-and ends with its window; all the while it ignores its command line, writes
-nothing and talks to no one but the display. Usage: e2e_test.py <program>"""
+# The game as installed from its package, on a private Xvfb and under strace:
+# it opens centred with every card face down, turns cards, blocks the board
+# under About, reveals every pair for the access number typed at the keyboard
+# and ends with its window; all the while it ignores its command line, writes
+# nothing and talks to no one but the display. Usage: e2e_test.py <program>
 
 import glob
 import os
@@ -101,8 +101,8 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(found, [], "the game went beyond the display:\n" + "\n".join(found))
 
     def windows_titled(self, title):
-        """The shown top-level windows of that title; with no window manager
-        they are the children of the root window."""
+        # The shown top-level windows of that title; with no window manager
+        # they are the children of the root window.
         name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
 
         def titled(window):
@@ -131,13 +131,13 @@ class EndToEnd(unittest.TestCase):
         self.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
 
     def pictures(self):
-        """The 24 card pictures as 4-byte pixels, straight from the server."""
+        # The 24 card pictures as 4-byte pixels, straight from the server.
         screen = self.x.screen().root.get_image(0, 0, 1280, 1024, X.ZPixmap, 0xFFFFFFFF).data
         return [b"".join(screen[((y + row) * 1280 + x) * 4:((y + row) * 1280 + x + w) * 4]
                          for row in range(h)) for x, y, w, h in map(self.rect, range(24))]
 
     def trespasses(self):
-        """Every call of the traced game that starts, writes or talks beyond the display."""
+        # Every call of the traced game that starts, writes or talks beyond the display.
         display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), 0
         for log in glob.glob(f"{self.root}/trace.*"):
             with open(log, encoding="utf-8", errors="replace") as trace:

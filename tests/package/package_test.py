@@ -1,7 +1,7 @@
-"""The Debian package, made from the build tree's install rules and CPack
-settings: its fields and its files where a Debian desktop looks for them. It
-stays unpacked in <scratch dir>/root for the end-to-end test to play.
-Usage: package_test.py <build dir> <scratch dir> <application id>"""
+# The Debian package, made from the build tree's install rules and CPack
+# settings: its fields and its files where a Debian desktop looks for them. It
+# stays unpacked in <scratch dir>/root for the end-to-end test to play.
+# Usage: package_test.py <build dir> <scratch dir> <application id>
 
 import glob
 import os
