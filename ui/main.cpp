@@ -2,11 +2,35 @@
 #include "RandomSource.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QTranslator>
 
+namespace {
+
+// The game starts no program and makes no folder, whatever the session
+// names or leaves out. Without a session bus address libdbus would start a
+// bus daemon (dbus-launch --autolaunch) for Qt's accessibility bridge, so the
+// bus of the login session is named, or none where the session has no
+// runtime folder. Qt looks in that folder for a Flatpak sandbox and, where it
+// is missing, makes one in the temporary folder: the game keeps no temporary
+// files, so it names a temporary folder that cannot hold any.
+void keepToTheSession() {
+    if (!QFileInfo(qEnvironmentVariable("XDG_RUNTIME_DIR")).isDir())
+        qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", "/dev/null");
+    if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("DBUS_SESSION_BUS_ADDRESS",
+                runtime.isEmpty() ? QByteArray("disabled:") : "unix:path=" + runtime + "/bus");
+    }
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    keepToTheSession();
     // The game reads no command line: Qt sees the program name alone, so its
     // own options (-style, -reverse, -qwindowtitle...) change nothing either.
     int qtArgc = argc > 0 ? 1 : 0;

@@ -1,11 +1,15 @@
-# The game as installed from its package, on a private Xvfb and under strace:
-# it opens centred with every card face down, turns cards, blocks the board
-# under About, reveals every pair for the access number typed at the keyboard
-# and ends with its window; all the while it ignores its command line, writes
-# nothing and talks to no one but the display. Usage: e2e_test.py <program>
+# The game as installed from its package, on a private Xvfb and under strace,
+# in three sessions: a desktop's (a live session bus, a runtime folder), a
+# bare X session's (no bus address, no runtime folder, no TMPDIR) and one with
+# a read-only HOME. In each it opens centred with every card face down, turns
+# a card, blocks the board under About and reveals every pair for the access
+# number typed at the keyboard, and ends with its window; all the while it
+# ignores its command line, starts nothing, writes nothing and talks to no one
+# but the display and the session bus. Usage: e2e_test.py <program>
 
 import glob
 import os
+import pwd
 import re
 import shutil
 import subprocess
@@ -21,8 +25,9 @@ TITLE, ABOUT, PASSWORD = "토리무나 그림 맞추기 게임", "토리무나 �
 # Where the card pictures lie in the client area; neighbours overlap and the
 # frame cuts off column 7, so only the left 70 of 80 columns are sure to show.
 LEFTS, TOPS = [7, 86, 165, 245, 324, 403, 482, 561], [16, 118, 219]
-CALL = re.compile(r"^(\w+)\((.*)\)\s+= (-?\d+)(?:<(.*)>)?")
+CALL = re.compile(r"^(\w+)\((.*)\)\s+= (-?\d+)(?:<(.*?)(?:<char [\d:]+>)?>)?")
 WRITES = re.compile(r"O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_APPEND|O_TMPFILE")
+STARTS = {"execve", "execveat", "fork", "vfork", "clone", "clone3"}
 CHANGES = {"mkdir", "mkdirat", "rmdir", "unlink", "unlinkat", "rename", "renameat", "renameat2",
            "link", "linkat", "symlink", "symlinkat", "truncate", "ftruncate", "chmod", "fchmod",
            "fchmodat", "chown", "fchown", "fchownat", "utimensat", "mknod", "mknodat", "creat"}
@@ -43,23 +48,47 @@ class EndToEnd(unittest.TestCase):
         self.addCleanup(shutil.rmtree, self.root, True)
         self.x = xdisplay.Display()  # the private Xvfb that xvfb-run started for the test
         self.addCleanup(self.x.close)
-        home, self.runtime = f"{self.root}/home", f"{self.root}/run"
-        os.makedirs(home)
-        os.makedirs(self.runtime, mode=0o700)
         self.env = {k: v for k, v in os.environ.items()
                     if k in ("PATH", "LANG", "DISPLAY", "XAUTHORITY") or k[:3] == "LC_"}
-        self.env.update(HOME=home, XDG_RUNTIME_DIR=self.runtime,
-                        DBUS_SESSION_BUS_ADDRESS=f"unix:path={self.runtime}/bus")
-        # Qt's own options among them: the window must keep its title and look.
+
+    def test_plays_in_every_session_and_touches_nothing_but_the_display_and_the_bus(self):
+        user = pwd.getpwuid(os.geteuid()).pw_name
+        for session in ("desktop", "bare", "read-only home"):
+            with self.subTest(session=session):
+                run, home = f"{self.root}/{session}/run", f"{self.root}/{session}/home"
+                os.makedirs(run, mode=0o700)
+                os.makedirs(home, mode=0o555 if session == "read-only home" else 0o755)
+                env = dict(self.env, HOME=home)
+                # Each exact path the toolkit may open for writing or try to make, and why.
+                allowed = {("openat", "/dev/null"),  # whatever is written there is discarded
+                           # without a runtime folder Qt tries one in TMPDIR, named /dev/null
+                           ("mkdir", f"/dev/null/runtime-{user}"),
+                           # glibc asks the name-service cache for that user name, read-only
+                           ("connect", "/run/nscd/socket")}
+                if session == "desktop":
+                    env.update(XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus")
+                    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                            f"--address=unix:path={run}/bus"])
+                    self.addCleanup(bus.wait)
+                    self.addCleanup(bus.terminate)
+                    wait_until(lambda: os.path.exists(f"{run}/bus"), "the session bus")
+                    allowed |= {("mkdir", run),  # Qt checks the runtime folder by making it
+                                ("connect", f"{run}/bus")}  # the accessibility bridge
+                self.play(env, home)
+                found = list(self.trespasses(allowed))
+                self.assertEqual(found, [], "the game went beyond its allowance:\n" + "\n".join(found))
+
+    def play(self, env, home):
+        # Qt's own options among the arguments: the window must keep its title and look.
         odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
         trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", f"{self.root}/trace", "-e",
                  "trace=%file,%process,%ipc,socket,connect,bind,listen,sendto,sendmsg,ftruncate,"
                  "fchmod,fchown"]
-        self.game = subprocess.Popen([*trace, PROGRAM, *odd], env=self.env, cwd=home,
-                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-        self.addCleanup(lambda: self.game.poll() is None and self.game.kill())
-
-    def test_plays_reveals_blocks_under_about_and_touches_nothing(self):
+        for old in glob.glob(f"{self.root}/trace.*"):
+            os.remove(old)
+        game = subprocess.Popen([*trace, PROGRAM, *odd], env=env, cwd=home,
+                                stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        self.addCleanup(lambda: game.poll() is None and game.kill())
         window = self.wait_window(TITLE)
         g, origin = window.get_geometry(), window.translate_coords(self.x.screen().root, 0, 0)
         self.assertEqual(g.width, 644)
@@ -96,9 +125,7 @@ class EndToEnd(unittest.TestCase):
         window.send_event(protocol.event.ClientMessage(  # what a close button sends
             window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
         self.x.flush()
-        self.assertEqual(self.game.wait(timeout=30), 0, self.game.stdout.read().decode())
-        found = list(self.trespasses())
-        self.assertEqual(found, [], "the game went beyond the display:\n" + "\n".join(found))
+        self.assertEqual(game.wait(timeout=30), 0, game.stdout.read().decode())
 
     def windows_titled(self, title):
         # The shown top-level windows of that title; with no window manager
@@ -136,31 +163,32 @@ class EndToEnd(unittest.TestCase):
         return [b"".join(screen[((y + row) * 1280 + x) * 4:((y + row) * 1280 + x + w) * 4]
                          for row in range(h)) for x, y, w, h in map(self.rect, range(24))]
 
-    def trespasses(self):
-        # Every call of the traced game that starts, writes or talks beyond the display.
-        display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), 0
+    def trespasses(self, allowed):
+        # Every call of the traced game that starts a program (tried or done),
+        # opens for writing, tries a change, uses a socket other than a local
+        # one or connects beyond the display, each path judged where it leads.
+        display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), False
         for log in glob.glob(f"{self.root}/trace.*"):
             with open(log, encoding="utf-8", errors="replace") as trace:
-                calls = [(CALL.match(line), line.strip()) for line in trace]
-            for name, args, result, resolved in (c.groups() for c, line in calls if c):
+                calls = [c.groups() for c in map(CALL.match, trace) if c]
+            for name, args, result, opened in calls:
                 line = f"{name}({args[:300]}) = {result}"
-                if name in ("execve", "execveat", "fork", "vfork") or \
-                        name in ("clone", "clone3") and "CLONE_THREAD" not in args:
-                    started += 1  # the first is strace starting the game
-                    if started > 1:
-                        yield f"starts a process: {line}"
+                literal = (re.findall(r'"((?:[^"\\]|\\.)*)"', args) or [""])[0]
+                base = (re.findall(r"^\w+<([^>]*)>", args) or [""])[0]  # the directory descriptor
+                path = opened or os.path.realpath(os.path.join(base, literal.lstrip("@")))
+                if name in STARTS and (name in ("execve", "execveat") or "CLONE_THREAD" not in args):
+                    if started or literal != PROGRAM:  # strace starts the game once
+                        yield f"starts a program: {line}"
+                    started = True
                 elif f"{self.root}/never" in args:
                     yield f"looks at its command line: {line}"
-                elif name in ("open", "openat", "openat2") and WRITES.search(args):
-                    if (resolved or re.findall(r'"([^"]*)"', args)[0]) != "/dev/null":
-                        yield f"opens for writing: {line}"
-                elif name in CHANGES and result != "-1":
-                    yield f"changes the file system: {line}"
+                elif (name in ("open", "openat", "openat2") and WRITES.search(args) or
+                      name in CHANGES) and (name, path) not in allowed:
+                    yield f"writes or changes {path}: {line}"
                 elif name == "socket" and "AF_UNIX" not in args:
                     yield f"opens a socket other than a local one: {line}"
-                elif name == "connect" and not (display in args or
-                                                f"{self.runtime}/bus" in args and result == "-1"):
-                    yield f"connects beyond the display: {line}"
+                elif name == "connect" and display not in args and ("connect", path) not in allowed:
+                    yield f"connects to {path}: {line}"
                 elif name in ("bind", "listen") or name in ("sendto", "sendmsg") and "sa_family" in args:
                     yield f"offers or sends over a socket: {line}"
 
