@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace duomira {
@@ -122,7 +123,12 @@ void MainWindow::centreOnScreen() {
     const auto screenHeight = static_cast<float>(pixelsToTwips(screen->geometry().height()));
     const float left = (screenWidth - static_cast<float>(pixelsToTwips(outer.width()))) / 2.0F;
     const float top = (screenHeight - static_cast<float>(pixelsToTwips(outer.height()))) / 2.0F;
-    move(screen->geometry().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top)));
+    const QPoint corner =
+        screen->geometry().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top));
+    // A window larger than the screen (a large text scale) keeps its title and
+    // menu bar, and with them every command, within reach of the mouse.
+    const QRect area = screen->availableGeometry();
+    move(std::max(corner.x(), area.left()), std::max(corner.y(), area.top()));
 }
 
 void MainWindow::layOutCards() {
