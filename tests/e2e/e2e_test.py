@@ -33,9 +33,8 @@ CHANGES = {"mkdir", "mkdirat", "rmdir", "unlink", "unlinkat", "rename", "renamea
            "fchmodat", "chown", "fchown", "fchownat", "utimensat", "mknod", "mknodat", "creat"}
 
 
-def wait_until(condition, what, seconds=15.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
+def wait_until(condition, what, seconds=15):
+    for _ in range(seconds * 20):
         if value := condition():
             return value
         time.sleep(0.05)
@@ -74,24 +73,21 @@ class EndToEnd(unittest.TestCase):
                     wait_until(lambda: os.path.exists(f"{run}/bus"), "the session bus")
                     allowed |= {("mkdir", run),  # Qt checks the runtime folder by making it
                                 ("connect", f"{run}/bus")}  # the accessibility bridge
-                self.play(env, home)
-                found = list(self.trespasses(allowed))
+                self.play(env, home, f"{self.root}/{session}/trace")
+                found = list(self.trespasses(allowed, f"{self.root}/{session}/trace"))
                 self.assertEqual(found, [], "the game went beyond its allowance:\n" + "\n".join(found))
 
-    def play(self, env, home):
+    def play(self, env, home, traces):
         # Qt's own options among the arguments: the window must keep its title and look.
         odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
-        trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", f"{self.root}/trace", "-e",
+        trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", traces, "-e",
                  "trace=%file,%process,%ipc,socket,connect,bind,listen,sendto,sendmsg,ftruncate,"
                  "fchmod,fchown"]
-        for old in glob.glob(f"{self.root}/trace.*"):
-            os.remove(old)
         game = subprocess.Popen([*trace, PROGRAM, *odd], env=env, cwd=home,
                                 stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         self.addCleanup(lambda: game.poll() is None and game.kill())
         window = self.wait_window(TITLE)
         g, origin = window.get_geometry(), window.translate_coords(self.x.screen().root, 0, 0)
-        self.assertEqual(g.width, 644)
         self.assertLessEqual(abs(g.width / 2 - origin.x - 640) + abs(g.height / 2 - origin.y - 512),
                              2, "the window is not centred")
         self.client = (-origin.x, -origin.y + g.height - 323)
@@ -163,12 +159,12 @@ class EndToEnd(unittest.TestCase):
         return [b"".join(screen[((y + row) * 1280 + x) * 4:((y + row) * 1280 + x + w) * 4]
                          for row in range(h)) for x, y, w, h in map(self.rect, range(24))]
 
-    def trespasses(self, allowed):
+    def trespasses(self, allowed, traces):
         # Every call of the traced game that starts a program (tried or done),
         # opens for writing, tries a change, uses a socket other than a local
         # one or connects beyond the display, each path judged where it leads.
         display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), False
-        for log in glob.glob(f"{self.root}/trace.*"):
+        for log in glob.glob(f"{traces}.*"):
             with open(log, encoding="utf-8", errors="replace") as trace:
                 calls = [c.groups() for c in map(CALL.match, trace) if c]
             for name, args, result, opened in calls:

@@ -15,7 +15,9 @@ del sys.argv[1:4]
 
 
 def run(*command):
-    return subprocess.run(command, check=True, stdout=subprocess.PIPE, text=True).stdout
+    done = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    assert done.returncode == 0, f"{' '.join(command)} failed:\n{done.stdout}"
+    return done.stdout
 
 
 class DebianPackage(unittest.TestCase):
@@ -38,9 +40,12 @@ class DebianPackage(unittest.TestCase):
         files = {line.split()[-1][2:] for line in run("dpkg-deb", "-c", deb).splitlines()
                  if not line.startswith("d")}
         self.assertEqual(files, {"usr/games/duomira", f"usr/share/applications/{APP_ID}.desktop",
-                                 f"usr/share/metainfo/{APP_ID}.metainfo.xml"} |
+                                 f"usr/share/metainfo/{APP_ID}.metainfo.xml",
+                                 "usr/share/doc/duomira/copyright", "usr/share/doc/duomira/changelog.gz",
+                                 "usr/share/man/man6/duomira.6.gz"} |
                          {f"usr/share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png"
                           for s in (16, 32, 48, 64, 128, 256)})
+        run("lintian", "--fail-on", "error,warning", deb)
         run("dpkg", "-x", deb, f"{WORK}/root")
 
 
