@@ -55,10 +55,9 @@ TEST(NumberReader, AccessNumberIsEveryTextThatRoundsToMinus582) {
         "-5.8199999", "-5.819999933242798", "-5.8200004100799560546", "-1e39", "-1e400",
         "-1D99999999999999999999", "-1e-400"};
     // clang-format on
-    for (const auto& text : access)
-        EXPECT_TRUE(isAccessNumber(text)) << "text \"" << text << "\"";
-    for (const auto& text : wrong)
-        EXPECT_FALSE(isAccessNumber(text)) << "text \"" << text << "\"";
+    for (const auto& [texts, reveals] : {std::pair{access, true}, {wrong, false}})
+        for (const auto& text : texts)
+            EXPECT_EQ(isAccessNumber(text), reveals) << "text \"" << text << "\"";
 }
 
 } // namespace

@@ -51,11 +51,6 @@ void store(const char* key, const char* name, const Value& value) {
                     static_cast<DWORD>(value.bytes.size()));
 }
 
-fs::path ownFolder() {
-    wchar_t self[MAX_PATH];
-    return fs::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))).parent_path();
-}
-
 struct Machine {
     std::optional<Value> path = std::nullopt; // the first value
     bool pathKeyReadOnly = false;             // its key refuses more than reading
@@ -71,16 +66,14 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
     for (const wchar_t* file : {L"My Tools\\MSINFO32.EXE", L"My.exe", L"Tools\\MSINFO32.EXE",
                                 L"Hidden\\MSINFO32.EXE", L"토리무나\\MSINFO32.EXE"}) {
         fs::create_directories((root / file).parent_path());
-        fs::copy_file(ownFolder() / "sysinfo_helper.exe", root / file);
+        fs::copy_file(fs::current_path() / "sysinfo_helper.exe", root / file); // beside the test
     }
     SetFileAttributesW((root / "Hidden\\MSINFO32.EXE").c_str(), FILE_ATTRIBUTE_HIDDEN);
     const std::string tool = (root / "My Tools\\MSINFO32.EXE").string(), x(1023, 'x');
-    const wchar_t* myTool = L"My Tools\\MSINFO32.EXE";
     // clang-format off
     const std::vector<Machine> machines{
-        {.path = Value{REG_SZ, sz(tool)}, .started = myTool},
-        {.path = Value{REG_SZ, sz(tool)}, .pathKeyReadOnly = true, .started = myTool},
-        {.path = Value{REG_SZ, tool}, .started = myTool},          // stored without its terminator
+        {.path = Value{REG_SZ, sz(tool)}, .started = L"My Tools\\MSINFO32.EXE"},
+        {.path = Value{REG_SZ, sz(tool)}, .pathKeyReadOnly = true, .started = L"My Tools\\MSINFO32.EXE"},
         {.path = Value{REG_SZ, sz(tool + "x")}},                   // starts nothing: no second try
         {.path = Value{REG_SZ, sz(x)}},                            // fills the buffer: read, tried
         {.path = Value{REG_SZ, sz(x + "x")}, .started = L"Tools\\MSINFO32.EXE"}, // one byte more
@@ -115,10 +108,12 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         std::ifstream in(marker, std::ios::binary);
         const std::string raw(std::istreambuf_iterator<char>(in), {});
-        const fs::path started(
-            std::wstring(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2));
+        // the helper's own path, then its command line: the quoted path
+        const std::wstring report(reinterpret_cast<const wchar_t*>(raw.data()), raw.size() / 2);
+        const fs::path started(report.substr(0, report.find(L'\n')));
         if (machine.started)
-            EXPECT_TRUE(fs::exists(started) && fs::equivalent(started, root / machine.started))
+            EXPECT_TRUE(fs::exists(started) && fs::equivalent(started, root / machine.started) &&
+                        report.ends_with(L"\n\"" + (root / machine.started).wstring() + L"\""))
                 << "machine " << m << " started " << started;
         else
             EXPECT_EQ(messages,
@@ -127,15 +122,42 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
     }
 }
 
+// Windows hands a string value stored without its terminator back without
+// one (Wine adds one): this platform returns the bytes as they are stored.
+struct BytesAsStored : SysInfoPlatform {
+    std::string bytes;
+    long openKey(std::uint32_t, const std::string&, std::uint32_t, KeyHandle&) override {
+        return 0;
+    }
+    long queryValue(KeyHandle, const std::string&, std::uint32_t& type, unsigned char* data,
+                    std::uint32_t& size) override {
+        type = kRegSz;
+        size = static_cast<std::uint32_t>(bytes.copy(reinterpret_cast<char*>(data), size));
+        return 0;
+    }
+    void closeKey(KeyHandle) override {}
+    std::string decodeAnsi(const std::string& text) override { return text; }
+    std::string findFile(const std::string&) override { return {}; }
+    void startProgram(const std::string&) override {}
+    void showMessage(const std::string&, const std::string&) override {}
+};
+
+TEST(GetKeyValue, DropsTheLastByteOnlyWhenItIsTheTerminator) {
+    BytesAsStored platform;
+    std::string keyVal;
+    for (const std::string& stored : {std::string("C:\\x.exe"), std::string("C:\\x.exe\0", 9)}) {
+        platform.bytes = stored;
+        EXPECT_TRUE(GetKeyValue(platform, kLocalMachine, "K", "V", keyVal));
+        EXPECT_EQ(keyVal, "C:\\x.exe");
+    }
+}
+
 std::wstring versionString(const std::wstring& name) {
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::vector<BYTE> info(GetFileVersionInfoSizeW(self, nullptr));
+    const HRSRC block = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_VERSION);
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (info.empty() ||
-        !GetFileVersionInfoW(self, 0, static_cast<DWORD>(info.size()), info.data()) ||
-        !VerQueryValueW(info.data(), (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
+    if (!VerQueryValueW(LockResource(LoadResource(nullptr, block)),
+                        (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
                         reinterpret_cast<void**>(&value), &length))
         return L"<missing>";
     return {value, wcsnlen(value, length)}; // some writers count the terminator, some not
