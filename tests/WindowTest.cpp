@@ -285,7 +285,7 @@ TEST_F(WindowTest, PasswordDialogIsOneModelessDialogThatRevealsWhileItIsUp) {
     EXPECT_TRUE(open.isNull() || !open->isVisible()) << "closing the window left the dialog";
 }
 
-TEST_F(WindowTest, AboutIsModalAndFreshAndOnlyOkEnterEscapeOrItsCloseBoxClosesIt) {
+TEST_F(WindowTest, AboutIsModalAndFreshAndClosesOnEnterOrEscape) {
     click(0);
     click(1); // a miss: the tick comes while About is open
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
