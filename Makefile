@@ -22,7 +22,7 @@ build: configure
 run: DEPS = play
 run: TESTS = OFF
 run: build
-	$(BUILD)/ui/duomira
+	$(BUILD)/qt/duomira
 
 # The other builds first, so that CTest's summary of the main suite is the last word.
 test: build
@@ -35,7 +35,7 @@ test: build
 .PHONY: bench
 bench: build
 	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
-		/usr/bin/python3 bench/startup_bench.py $(BUILD)/ui/duomira $(BUILD)/bench/duomira_bare_window \
+		/usr/bin/python3 bench/startup_bench.py $(BUILD)/qt/duomira $(BUILD)/bench/duomira_bare_window \
 		$(BUILD)/bench/duomira_text_window
 
 # The number reader's libFuzzer target, built in its own folder with clang.

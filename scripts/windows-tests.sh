@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows side, built with MinGW-w64 and run under Wine: the launcher
 # against a real registry, files and processes, and the program file's icon
-# and version block from ui/duomira.rc.
+# and version block from win32/duomira.rc.
 #
 # BUILD (default build) holds the cross build ($BUILD/mingw) and a private
 # Wine prefix ($BUILD/wine-prefix); JOBS is the build's parallelism.

@@ -1,7 +1,7 @@
 // The launcher on the real Windows platform, under Wine with a Korean system
 // (ANSI code page 949): registry values written below HKEY_LOCAL_MACHINE of a
 // throw-away prefix, real files and real processes. And the program file's
-// version block (ui/duomira.rc, linked in here), read back the way Explorer does.
+// version block (win32/duomira.rc, linked in here), read back the way Explorer does.
 #include "SysInfoLauncher.h"
 
 #include <windows.h>

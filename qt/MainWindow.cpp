@@ -3,8 +3,10 @@
 #include "AboutDialog.h"
 #include "GameErrorBox.h"
 #include "KoreanFonts.h"
+#include "MainForm.h"
+#include "Messages.h"
 #include "PasswordDialog.h"
-#include "Twips.h"
+#include "QtTwips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,50 +14,30 @@
 #include <QMenuBar>
 #include <QScreen>
 
-#include <algorithm>
-#include <cmath>
+#include <iterator>
 
 namespace duomira {
 
 namespace {
-const QColor kLightGrey(192, 192, 192);
-
-// The designed board, in twips within the window and the frame.
-constexpr double kClientWidth = 9660;
-constexpr double kClientHeight = 4845;
-constexpr double kCanvasLeft = 0;
-constexpr double kCanvasTop = 0;
-constexpr double kCanvasWidth = 9615;
-constexpr double kCanvasHeight = 4815;
-constexpr double kSlotLeft = 105;
-constexpr double kSlotTop = 240;
-constexpr int kCloseIntervalMs = 300;
-
-// Rounds to the nearest whole number, a tie going to the even neighbour.
-long long roundHalfEven(double value) {
-    return std::llrint(value);
-}
-
-Int16 gridPitch(double frameLength, Int16 origin, int cells) {
-    const auto span = static_cast<std::int32_t>(roundHalfEven(frameLength - origin));
-    return toInt16(span / cells);
+QString fromUtf8(const char* text) {
+    return QString::fromUtf8(text);
 }
 } // namespace
 
 MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
-    setWindowTitle(QStringLiteral("토리무나 그림 맞추기 게임"));
+    setWindowTitle(fromUtf8(form1::kCaption));
     setWindowIcon(pictures_.windowIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette grey = palette();
-    grey.setColor(QPalette::Window, kLightGrey);
+    grey.setColor(QPalette::Window, toQColor(form1::kBackground));
     setPalette(grey);
 
     createBoard();
     createActions();
     tClose_.setParent(this);
     tClose_.setObjectName(QStringLiteral("tClose"));
-    tClose_.setInterval(kCloseIntervalMs);
+    tClose_.setInterval(form1::kCloseIntervalMs);
     connect(&tClose_, &QTimer::timeout, this,
             [this] { guarded([this] { model_.tClose_Timer(); }); });
 
@@ -68,18 +50,18 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createBoard() {
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsSize(kClientWidth, kClientHeight));
+    client->setFixedSize(twipsSize(form1::kClientWidth, form1::kClientHeight));
     setCentralWidget(client);
 
-    fCanvas_ = new QGroupBox(QStringLiteral("그림판"), client);
-    fCanvas_->setGeometry(twipsRect(kCanvasLeft, kCanvasTop, kCanvasWidth, kCanvasHeight));
-    fCanvas_->setFont(koreanFont(KoreanFace::GulimChe, 9.75));
+    fCanvas_ = new QGroupBox(fromUtf8(form1::kCanvasCaption), client);
+    fCanvas_->setGeometry(twipsRect(form1::kCanvas));
+    fCanvas_->setFont(koreanFont(form1::kCanvasFont));
     fCanvas_->setCursor(pictures_.handCursor());
     fCanvas_->setAutoFillBackground(true);
 
     // Only slot 0 is designed; the others are copied from it as the board loads.
     auto* first = new CardSlot(fCanvas_);
-    first->move(twipsToPixels(kSlotLeft), twipsToPixels(kSlotTop));
+    first->move(twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop));
     first->showPicture(pictures_.slotTemplate());
     pCard_[0] = first;
 }
@@ -88,22 +70,45 @@ void MainWindow::createActions() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false); // a global menu would take the status text away
 
-    QMenu* mnuFile = bar->addMenu(QStringLiteral("파일(&F)"));
-    connect(mnuFile->addAction(QStringLiteral("대하여..(&A)")), &QAction::triggered, this,
-            &MainWindow::mnuabout_Click);
-    mnuFile->addSeparator();
-    connect(mnuFile->addAction(QStringLiteral("종료")), &QAction::triggered, this,
-            &MainWindow::mnuEnd_Click);
+    QMenu* menu = nullptr;
+    QAction* lastTitle = nullptr;
+    for (std::size_t i = 0; i < std::size(form1::kMenu); ++i) {
+        const form1::MenuEntry& entry = form1::kMenu[i];
+        const QString caption = fromUtf8(entry.caption);
+        const bool hasItems = i + 1 < std::size(form1::kMenu) && !form1::kMenu[i + 1].isTitle;
+        if (entry.isTitle && hasItems) {
+            menu = bar->addMenu(caption);
+        } else if (entry.isTitle) {
+            menu = nullptr;
+            lastTitle = bar->addAction(caption); // a title that does nothing
+        } else if (caption == QStringLiteral("-")) {
+            menu->addSeparator();
+        } else {
+            const form1::Command command = entry.command;
+            connect(menu->addAction(caption), &QAction::triggered, this,
+                    [this, command] { runCommand(command); });
+        }
+    }
+    mnuCount_ = lastTitle;
+}
 
-    QMenu* mnuGame = bar->addMenu(QStringLiteral("게임(&G)"));
-    connect(mnuGame->addAction(QStringLiteral("다시 시작(&S)")), &QAction::triggered, this,
-            &MainWindow::mnuStart_Click);
-    mnuGame->addSeparator();
-    connect(mnuGame->addAction(QStringLiteral("패스워드(&O)...")), &QAction::triggered, this,
-            &MainWindow::mnuOpen_Click);
-
-    bar->addAction(QString()); // an empty title that does nothing
-    mnuCount_ = bar->addAction(QStringLiteral("횟수"));
+void MainWindow::runCommand(form1::Command command) {
+    switch (command) {
+    case form1::Command::About:
+        mnuabout_Click();
+        break;
+    case form1::Command::End:
+        mnuEnd_Click();
+        break;
+    case form1::Command::Start:
+        mnuStart_Click();
+        break;
+    case form1::Command::Password:
+        mnuOpen_Click();
+        break;
+    case form1::Command::None:
+        break;
+    }
 }
 
 void MainWindow::Form_Load() {
@@ -118,31 +123,22 @@ void MainWindow::centreOnScreen() {
     if (screen == nullptr) {
         return;
     }
-    const QSize outer = frameGeometry().size();
-    const auto screenWidth = static_cast<float>(pixelsToTwips(screen->geometry().width()));
-    const auto screenHeight = static_cast<float>(pixelsToTwips(screen->geometry().height()));
-    const float left = (screenWidth - static_cast<float>(pixelsToTwips(outer.width()))) / 2.0F;
-    const float top = (screenHeight - static_cast<float>(pixelsToTwips(outer.height()))) / 2.0F;
-    const QPoint corner =
-        screen->geometry().topLeft() + QPoint(twipsToPixels(left), twipsToPixels(top));
-    // A window larger than the screen (a large text scale) keeps its title and
-    // menu bar, and with them every command, within reach of the mouse.
+    const QRect all = screen->geometry();
     const QRect area = screen->availableGeometry();
-    move(std::max(corner.x(), area.left()), std::max(corner.y(), area.top()));
+    const QSize outer = frameGeometry().size();
+    const PixelPoint corner = form1::centredCorner(
+        {all.x(), all.y(), all.width(), all.height()},
+        {area.x(), area.y(), area.width(), area.height()}, outer.width(), outer.height());
+    move(corner.x, corner.y);
 }
 
 void MainWindow::layOutCards() {
-    OriginX_ = toInt16(roundHalfEven(kSlotLeft));
-    OriginY_ = toInt16(roundHalfEven(kSlotTop));
-    StepX_ = gridPitch(kCanvasWidth, OriginX_, kColumns);
-    StepY_ = gridPitch(kCanvasHeight, OriginY_, kRows);
+    const form1::CardGrid grid = form1::measureCardGrid();
     for (int Pos = 1; Pos < kCardCount; ++Pos) {
         auto* slot = new CardSlot(fCanvas_);
         slot->hide();
         slot->showPicture(pCard_[0]->pixmap());
-        const Int16 left = add16(mul16(static_cast<Int16>(Pos % kColumns), StepX_), OriginX_);
-        const Int16 top = add16(mul16(static_cast<Int16>(Pos / kColumns), StepY_), OriginY_);
-        slot->move(twipsToPixels(left), twipsToPixels(top));
+        slot->move(twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos)));
         slot->show();
         pCard_.at(static_cast<std::size_t>(Pos)) = slot;
     }

@@ -1,8 +1,10 @@
 #include "PasswordDialog.h"
 
 #include "KoreanFonts.h"
+#include "Messages.h"
 #include "NumberReader.h"
-#include "Twips.h"
+#include "PasswordForm.h"
+#include "QtTwips.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -18,11 +20,6 @@
 namespace duomira {
 
 namespace {
-
-constexpr double kClientWidth = 3270;
-constexpr double kClientHeight = 1125;
-const QColor kPeach(255, 224, 192);
-const QColor kEntryGrey(192, 192, 192);
 
 // A window without an icon of its own: an empty one keeps the program's icon
 // from standing in for it.
@@ -40,12 +37,12 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen) : allOpen_(std::mo
     // with the close box alone.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("패스워드 입력"));
+    setWindowTitle(QString::fromUtf8(fmGetPass::kCaption));
     setWindowIcon(noIcon());
-    setFixedSize(twipsSize(kClientWidth, kClientHeight));
-    setFont(koreanFont(KoreanFace::Gulim, 8.25));
+    setFixedSize(twipsSize(fmGetPass::kClientWidth, fmGetPass::kClientHeight));
+    setFont(koreanFont(fmGetPass::kFormFont));
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, kPeach);
+    colours.setColor(QPalette::Window, toQColor(fmGetPass::kBackground));
     setPalette(colours);
     setAutoFillBackground(true);
 
@@ -59,25 +56,26 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen) : allOpen_(std::mo
 }
 
 void PasswordDialog::createControls() {
-    Command1_ = new QPushButton(QStringLiteral("확인"), this);
-    Command1_->setGeometry(twipsRect(2280, 600, 915, 375));
-    Command1_->setFont(koreanFont(KoreanFace::GulimChe, 9.75));
+    Command1_ = new QPushButton(QString::fromUtf8(kOkCaption), this);
+    Command1_->setGeometry(twipsRect(fmGetPass::kCommand1));
+    Command1_->setFont(koreanFont(fmGetPass::kCommand1Font));
     Command1_->setDefault(true);
     connect(Command1_, &QPushButton::clicked, this, &PasswordDialog::Command1_Click);
 
-    tPass_ = new QLineEdit(QStringLiteral("*****"), this);
-    tPass_->setGeometry(twipsRect(120, 600, 1755, 405));
-    tPass_->setFont(koreanFont(KoreanFace::MsSerif, 12));
+    tPass_ = new QLineEdit(QString::fromUtf8(fmGetPass::kTPassLaidOutText), this);
+    tPass_->setGeometry(twipsRect(fmGetPass::kTPass));
+    tPass_->setFont(koreanFont(fmGetPass::kTPassFont));
     // Every typed character shows as "*", not as the style's own bullet.
-    tPass_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+    tPass_->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: %1; }")
+                              .arg(int{fmGetPass::kPasswordCharacter}));
     tPass_->setEchoMode(QLineEdit::Password);
     QPalette entryColours = tPass_->palette();
-    entryColours.setColor(QPalette::Base, kEntryGrey);
+    entryColours.setColor(QPalette::Base, toQColor(fmGetPass::kTPassBackground));
     tPass_->setPalette(entryColours);
 
-    Label1_ = new QLabel(QStringLiteral("패스워드"), this);
-    Label1_->setGeometry(twipsRect(120, 120, 1095, 375));
-    Label1_->setFont(koreanFont(KoreanFace::Gulim, 11.25));
+    Label1_ = new QLabel(QString::fromUtf8(fmGetPass::kLabel1Caption), this);
+    Label1_->setGeometry(twipsRect(fmGetPass::kLabel1));
+    Label1_->setFont(koreanFont(fmGetPass::kLabel1Font));
 
     setTabOrder(tPass_, Command1_);
     tPass_->setFocus();

@@ -1,8 +1,10 @@
 #include "AboutDialog.h"
 
+#include "AboutForm.h"
 #include "KoreanFonts.h"
+#include "Messages.h"
 #include "PictureSet.h"
-#include "Twips.h"
+#include "QtTwips.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,42 +17,9 @@ namespace duomira {
 
 namespace {
 
-constexpr double kClientLeft = 2340;
-constexpr double kClientTop = 1935;
-constexpr double kClientWidth = 5730;
-constexpr double kClientHeight = 3555;
-
-// Where mail about the game goes; the one place that names it.
-constexpr char kAuthorMail[] = "duomira.author@example.org";
-
-// The note is kept as written, blank runs and all: the label wraps it as a
-// whole, so the runs decide where the lines break.
-QString descriptionText() {
-    return QStringLiteral("어떤 책의 예제를 참고로 해서 만들었습니다.") + QString(5, u' ') +
-           QStringLiteral("일요일 아침에 급히 만들었기 때문에 어딘가") + QString(3, u' ') +
-           QStringLiteral("삐그덕 거릴수도 있겠구요..") + QString(21, u' ') +
-           QStringLiteral("카드 그림 열두 장은 한 장씩 손으로 그려 넣었습니다. "
-                          "틀린 곳을 찾으시면 ") +
-           QString::fromUtf8(kAuthorMail) + QStringLiteral(" 로 메일을 보내 주세요.") +
-           QString(6, u' ') + QStringLiteral("감사합니다.");
-}
-
-// The two elements of Line1, each as the band of pixels it covers: a grey
-// line with a white one under it, together an etched separator.
-struct SeparatorLine {
-    QRect band;
-    QColor colour;
-};
-
-const SeparatorLine kLine1[] = {
-    {QRect(twipsToPixels(105), twipsToPixels(2460), twipsToPixels(5654 - 105), 2), Qt::white},
-    {QRect(twipsToPixels(90), twipsToPixels(2445), twipsToPixels(5654 - 90), 1),
-     QColor(128, 128, 128)},
-};
-
 void setTextBlack(QLabel* label) {
     QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, Qt::black);
+    colours.setColor(QPalette::WindowText, toQColor(frmAbout::kTextColour));
     label->setPalette(colours);
 }
 
@@ -59,7 +28,7 @@ void setTextBlack(QLabel* label) {
 void showPlainMessageBox(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text));
-    box.addButton(QStringLiteral("확인"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8(kOkCaption), QMessageBox::AcceptRole);
     box.exec();
 }
 
@@ -71,8 +40,7 @@ AboutDialog::AboutDialog(const PictureSet& pictures, std::unique_ptr<SysInfoPlat
                    Qt::WindowCloseButtonHint);
     setWindowIcon(pictures.aboutIcon());
     QPoint screenOrigin = screen()->geometry().topLeft();
-    setGeometry(QRect(screenOrigin + QPoint(twipsToPixels(kClientLeft), twipsToPixels(kClientTop)),
-                      twipsSize(kClientWidth, kClientHeight)));
+    setGeometry(twipsRect(frmAbout::kClient).translated(screenOrigin));
     setFixedSize(size());
 
     createControls(pictures);
@@ -82,38 +50,38 @@ AboutDialog::AboutDialog(const PictureSet& pictures, std::unique_ptr<SysInfoPlat
 void AboutDialog::createControls(const PictureSet& pictures) {
     picIcon_ = new QLabel(this);
     picIcon_->setObjectName(QStringLiteral("picIcon"));
-    picIcon_->setGeometry(twipsRect(0, 240, 1260, 1260));
+    picIcon_->setGeometry(twipsRect(frmAbout::kPicIcon));
     picIcon_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picIcon_->setAlignment(Qt::AlignCenter);
     picIcon_->setPixmap(pictures.aboutPicture());
 
-    cmdOK_ = new QPushButton(QStringLiteral("확인"), this);
+    cmdOK_ = new QPushButton(QString::fromUtf8(kOkCaption), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(3885, 2625, 1620, 345));
+    cmdOK_->setGeometry(twipsRect(frmAbout::kCmdOK));
     // Default and cancel at once: QDialog sends Escape to reject() itself.
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    cmdSysInfo_ = new QPushButton(QStringLiteral("시스템 정보(&S)..."), this);
+    cmdSysInfo_ = new QPushButton(QString::fromUtf8(frmAbout::kCmdSysInfoCaption), this);
     cmdSysInfo_->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo_->setGeometry(twipsRect(3900, 3075, 1605, 345));
+    cmdSysInfo_->setGeometry(twipsRect(frmAbout::kCmdSysInfo));
     connect(cmdSysInfo_, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
 
     lblDescription_ = new QLabel(this);
     lblDescription_->setObjectName(QStringLiteral("lblDescription"));
-    lblDescription_->setGeometry(twipsRect(1560, 885, 3885, 1410));
+    lblDescription_->setGeometry(twipsRect(frmAbout::kLblDescription));
     lblDescription_->setTextFormat(Qt::PlainText);
     lblDescription_->setWordWrap(true);
     lblDescription_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDescription_->setText(descriptionText());
+    lblDescription_->setText(QString::fromStdString(frmAbout::descriptionText()));
     setTextBlack(lblDescription_);
 
-    lblTitle_ = new QLabel(QStringLiteral("토리무나 그림 맞추기 게임"), this);
+    lblTitle_ = new QLabel(QString::fromUtf8(frmAbout::kLblTitleCaption), this);
     lblTitle_->setObjectName(QStringLiteral("lblTitle"));
-    lblTitle_->setGeometry(twipsRect(1320, 240, 4125, 480));
+    lblTitle_->setGeometry(twipsRect(frmAbout::kLblTitle));
     lblTitle_->setTextFormat(Qt::PlainText);
     lblTitle_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblTitle_->setFont(koreanFont(KoreanFace::Dotum, 14.25, QFont::Bold));
+    lblTitle_->setFont(koreanFont(frmAbout::kLblTitleFont));
     setTextBlack(lblTitle_);
 
     setTabOrder(cmdOK_, picIcon_);
@@ -124,7 +92,7 @@ void AboutDialog::createControls(const PictureSet& pictures) {
 }
 
 void AboutDialog::Form_Load() {
-    setWindowTitle(QStringLiteral("토리무나 그림 맞추기 게임에 대하여.."));
+    setWindowTitle(QString::fromUtf8(frmAbout::kCaption));
 }
 
 void AboutDialog::cmdSysInfo_Click() {
@@ -134,8 +102,10 @@ void AboutDialog::cmdSysInfo_Click() {
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (const auto& line : kLine1)
-        painter.fillRect(line.band, line.colour);
+    for (int index : {1, 0}) {
+        const frmAbout::LineBand line = frmAbout::line1(index);
+        painter.fillRect(toQRect(line.band), toQColor(line.colour));
+    }
 }
 
 } // namespace duomira

@@ -3,6 +3,7 @@
 #include "BoardModel.h"
 #include "BoardView.h"
 #include "CardSlot.h"
+#include "MainForm.h"
 #include "PasswordDialog.h"
 #include "PictureSet.h"
 #include "RandomSource.h"
@@ -64,6 +65,7 @@ private:
     void showGameError(const GameError& error);
     CardSlot* slotOf(Int16 card) const;
 
+    void runCommand(form1::Command command);
     void mnuabout_Click();
     void mnuEnd_Click();
     void mnuStart_Click();
@@ -77,11 +79,6 @@ private:
     QTimer tClose_;
     QAction* mnuCount_ = nullptr;
     QPointer<PasswordDialog> fmGetPass_;
-
-    Int16 StepX_ = 0;
-    Int16 StepY_ = 0;
-    Int16 OriginX_ = 0;
-    Int16 OriginY_ = 0;
 };
 
 } // namespace duomira

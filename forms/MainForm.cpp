@@ -1,0 +1,51 @@
+#include "MainForm.h"
+
+#include "BoardModel.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace duomira::form1 {
+
+namespace {
+
+// Rounds to the nearest whole number, a tie going to the even neighbour.
+long long roundHalfEven(double value) {
+    return std::llrint(value);
+}
+
+Int16 gridPitch(double frameLength, Int16 origin, int cells) {
+    const auto span = static_cast<std::int32_t>(roundHalfEven(frameLength - origin));
+    return toInt16(span / cells);
+}
+
+} // namespace
+
+CardGrid measureCardGrid() {
+    CardGrid grid{};
+    grid.OriginX = toInt16(roundHalfEven(kSlotLeft));
+    grid.OriginY = toInt16(roundHalfEven(kSlotTop));
+    grid.StepX = gridPitch(kCanvas.width, grid.OriginX, kColumns);
+    grid.StepY = gridPitch(kCanvas.height, grid.OriginY, kRows);
+    return grid;
+}
+
+Int16 CardGrid::left(int Pos) const {
+    return add16(mul16(static_cast<Int16>(Pos % kColumns), StepX), OriginX);
+}
+
+Int16 CardGrid::top(int Pos) const {
+    return add16(mul16(static_cast<Int16>(Pos / kColumns), StepY), OriginY);
+}
+
+PixelPoint centredCorner(const PixelRect& screen, const PixelRect& workArea, int outerWidth,
+                         int outerHeight) {
+    const auto screenWidth = static_cast<float>(pixelsToTwips(screen.width));
+    const auto screenHeight = static_cast<float>(pixelsToTwips(screen.height));
+    const float left = (screenWidth - static_cast<float>(pixelsToTwips(outerWidth))) / 2.0F;
+    const float top = (screenHeight - static_cast<float>(pixelsToTwips(outerHeight))) / 2.0F;
+    return {std::max(screen.left + twipsToPixels(left), workArea.left),
+            std::max(screen.top + twipsToPixels(top), workArea.top)};
+}
+
+} // namespace duomira::form1

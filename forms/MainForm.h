@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Fonts.h"
+#include "Int16.h"
+#include "Twips.h"
+
+namespace duomira::form1 {
+
+// The main window Form1 as designed: every front end builds it from here.
+inline constexpr char kCaption[] = "토리무나 그림 맞추기 게임";
+inline constexpr double kClientWidth = 9660;
+inline constexpr double kClientHeight = 4845;
+inline constexpr Rgb kBackground{192, 192, 192};
+
+inline constexpr char kCanvasCaption[] = "그림판";
+inline constexpr TwipsRect kCanvas{0, 0, 9615, 4815};
+inline constexpr FontSpec kCanvasFont{KoreanFace::GulimChe, 9.75, kWeightNormal};
+
+// Only slot 0 is designed; the others are copied from it as the board loads.
+inline constexpr double kSlotLeft = 105;
+inline constexpr double kSlotTop = 240;
+// The sunken border around each card's picture, on every side.
+inline constexpr int kSlotBorderPixels = 2;
+
+inline constexpr int kCloseIntervalMs = 300;
+
+enum class Command { None, About, End, Start, Password };
+
+// The menu bar in order: a title, then its items; "-" is a separator. A
+// title without items is a plain title; the last one shows the status text.
+struct MenuEntry {
+    bool isTitle;
+    const char* caption;
+    Command command;
+};
+
+inline constexpr MenuEntry kMenu[] = {
+    {true, "파일(&F)", Command::None}, {false, "대하여..(&A)", Command::About},
+    {false, "-", Command::None},       {false, "종료", Command::End},
+    {true, "게임(&G)", Command::None}, {false, "다시 시작(&S)", Command::Start},
+    {false, "-", Command::None},       {false, "패스워드(&O)...", Command::Password},
+    {true, "", Command::None},         {true, "횟수", Command::None},
+};
+
+// The card grid of Form_Load: the corner of slot 0 rounded half to even,
+// and the pitch that spreads the 8 x 3 slots over the frame, all in 16-bit
+// arithmetic that overflows rather than wraps.
+struct CardGrid {
+    Int16 OriginX;
+    Int16 OriginY;
+    Int16 StepX;
+    Int16 StepY;
+
+    Int16 left(int Pos) const;
+    Int16 top(int Pos) const;
+};
+
+CardGrid measureCardGrid();
+
+// Where the window's outer corner goes: centred on the screen, reckoned in
+// single-precision twips, but never above or left of the work area, so that
+// a window larger than the screen keeps its title and menus within reach.
+PixelPoint centredCorner(const PixelRect& screen, const PixelRect& workArea, int outerWidth,
+                         int outerHeight);
+
+} // namespace duomira::form1

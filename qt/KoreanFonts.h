@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Fonts.h"
+
+#include <QFont>
+
+namespace duomira {
+
+// A font of the forms as Qt's: fontconfig takes the first family installed.
+QFont koreanFont(const FontSpec& spec);
+
+} // namespace duomira
