@@ -1,5 +1,11 @@
 """Time from exec to the window mapped and painted, and resident memory once
-idle, for the game and for a bare Qt window, in one run side by side."""
+idle, for the game and its yardstick windows, in one interleaved run.
+
+    startup_bench.py GAME BARE [TEXT] [--wine WINE WINDOWS_GAME WINDOWS_BARE]
+
+The Qt game runs against a bare Qt window (and a Korean text window); with
+--wine, the Windows program runs under Wine against a bare Win32 window, with
+the Wine prefix of the environment and its server kept running throughout."""
 
 import os
 import statistics
@@ -31,13 +37,13 @@ def painted(x, title):
     return False
 
 
-def one_run(x, program, title):
+def one_run(x, command, title):
     start = time.perf_counter()
-    process = subprocess.Popen([program], stdout=subprocess.DEVNULL,
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL)
     while not painted(x, title):
         if time.perf_counter() - start > 30:
-            raise RuntimeError(f"{program} did not show a window")
+            raise RuntimeError(f"{command} did not show a window")
         time.sleep(0.002)
     elapsed = time.perf_counter() - start
     time.sleep(1.5)  # idle
@@ -48,26 +54,53 @@ def one_run(x, program, title):
     return elapsed, rss_kib
 
 
+def spread(values, scale, unit):
+    low, mid, high = min(values) * scale, statistics.median(values) * scale, max(values) * scale
+    return f"{mid:.1f} {unit} ({low:.1f}-{high:.1f})"
+
+
+def report(results, game, yardstick, time_target, memory_target):
+    times = {name: [t for t, _ in results[name]] for name in (game, yardstick)}
+    memory = {name: [r for _, r in results[name]] for name in (game, yardstick)}
+    ratio = statistics.median(times[game]) / statistics.median(times[yardstick])
+    extra = (statistics.median(memory[game]) - statistics.median(memory[yardstick])) / 1024
+    print(f"{game} against the {yardstick} window:\n"
+          f"  start {spread(times[game], 1000, 'ms')} against {spread(times[yardstick], 1000, 'ms')}"
+          f", ratio {ratio:.2f} (target <= {time_target})\n"
+          f"  idle memory {spread(memory[game], 1 / 1024, 'MiB')} against "
+          f"{spread(memory[yardstick], 1 / 1024, 'MiB')}, {extra:+.1f} MiB"
+          + (f" (target <= +{memory_target})" if memory_target else ""))
+
+
 def main():
-    programs = {"game": (sys.argv[1], "토리무나 그림 맞추기 게임"), "bare": (sys.argv[2], "bare")}
-    if len(sys.argv) > 3:
-        programs["text"] = (sys.argv[3], "text")
+    arguments = sys.argv[1:]
+    wine = None
+    if "--wine" in arguments:
+        at = arguments.index("--wine")
+        wine, arguments = arguments[at + 1:at + 4], arguments[:at]
+    title = "토리무나 그림 맞추기 게임"
+    programs = {"game": ([arguments[0]], title), "bare": ([arguments[1]], "bare")}
+    if len(arguments) > 2:
+        programs["text"] = ([arguments[2]], "text")
+    if wine:
+        loader, game, bare = wine
+        programs["Windows game"] = ([loader, game], title)
+        programs["bare Win32"] = ([loader, bare], "bare")
+        # One Wine server for the whole run, as on a desktop where Wine is in use.
+        server = subprocess.Popen([os.path.join(os.path.dirname(loader), "wineserver"), "-f", "-p"])
     x = xdisplay.Display()  # the Xvfb that xvfb-run started for the bench
     results = {name: [] for name in programs}
     for _ in range(RUNS):  # interleaved, so all see the same machine
-        for name, (program, title) in programs.items():
-            results[name].append(one_run(x, program, title))
-    median = {k: (statistics.median(t for t, _ in v), statistics.median(r for _, r in v))
-              for k, v in results.items()}
-    gt, gr = median["game"]
-    print(f"runs each: {RUNS}, medians")
-    for name in programs:
-        if name == "game":
-            continue
-        t, r = median[name]
-        print(f"game against the {name} window: start {gt * 1000:.0f} ms against {t * 1000:.0f} ms, "
-              f"ratio {gt / t:.2f} (target <= 1.15 against bare); idle memory {gr / 1024:.1f} MiB "
-              f"against {r / 1024:.1f} MiB, {(gr - r) / 1024:+.1f} MiB (target <= +3 against bare)")
+        for name, (command, window_title) in programs.items():
+            results[name].append(one_run(x, command, window_title))
+    if wine:
+        server.terminate()
+    print(f"runs each: {RUNS}; medians, with min-max in brackets")
+    report(results, "game", "bare", 1.15, 3)
+    if "text" in results:
+        report(results, "game", "text", 1.15, 3)
+    if wine:
+        report(results, "Windows game", "bare Win32", 1.2, None)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,90 @@
+"""What both end-to-end tests do on their private Xvfb: find the game's
+top-level windows by title, type and click with xdotool, and read the card
+pictures straight from the server. With no window manager the top-level
+windows are the children of the root window, and a window's client area is
+the bottom of its X window, under the menu bar."""
+
+import subprocess
+import time
+
+from Xlib import X, display as xdisplay, protocol
+
+TITLE, ABOUT, PASSWORD = "토리무나 그림 맞추기 게임", "토리무나 그림 맞추기 게임에 대하여..", "패스워드 입력"
+CLIENT_WIDTH, CLIENT_HEIGHT = 644, 323
+# Where the card pictures lie in the client area; neighbours overlap and the
+# frame cuts off column 7, so only the left 70 of 80 columns are sure to show.
+LEFTS, TOPS = [7, 86, 165, 245, 324, 403, 482, 561], [16, 118, 219]
+SEEN_WIDTH, SEEN_HEIGHT = 70, 79  # face 10 is one row shorter
+
+
+def wait_until(condition, what, seconds=15):
+    for _ in range(seconds * 100):
+        if value := condition():
+            return value
+        time.sleep(0.01)
+    raise AssertionError(f"timed out waiting for {what}")
+
+
+class Screen:
+    def __init__(self, env):
+        self.x = xdisplay.Display()
+        self.root = self.x.screen().root
+        self.env = env
+        self.client = None
+
+    def windows_titled(self, title):
+        name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
+
+        def titled(window):
+            try:
+                named = window.get_full_property(name, utf8)
+                return named and named.value.decode() == title and \
+                    window.get_attributes().map_state == X.IsViewable
+            except Exception:  # gone meanwhile
+                return False
+        return [w for w in self.root.query_tree().children if titled(w)]
+
+    def wait_window(self, title, seconds=30):
+        return wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", seconds)
+
+    def outer(self, window):
+        g, origin = window.get_geometry(), window.translate_coords(self.root, 0, 0)
+        return -origin.x, -origin.y, g.width, g.height
+
+    def find_client(self, window):
+        left, top, width, height = self.outer(window)
+        self.client = (left, top + height - CLIENT_HEIGHT)
+        return left, top, width, height
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def keys(self, window, *names):
+        self.xdotool("windowfocus", "--sync", str(window.id), "key", "--delay", "80", *names)
+
+    def rect(self, card):
+        return (self.client[0] + LEFTS[card % 8] + 2, self.client[1] + TOPS[card // 8] + 2,
+                SEEN_WIDTH, SEEN_HEIGHT)
+
+    def click(self, card):
+        self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]), "click", "1")
+
+    def pictures(self):
+        # The 24 card pictures as rows of 4-byte pixels (blue, green, red,
+        # padding), straight from the server.
+        left, top = self.client
+        board = self.root.get_image(left, top, CLIENT_WIDTH, CLIENT_HEIGHT, X.ZPixmap,
+                                    0xFFFFFFFF).data
+        self.padding = board[3]
+
+        def picture(x, y, w, h):
+            return tuple(board[((y - top + r) * CLIENT_WIDTH + x - left) * 4:
+                               ((y - top + r) * CLIENT_WIDTH + x - left + w) * 4] for r in range(h))
+        return [picture(*self.rect(card)) for card in range(24)]
+
+    def close(self, window):
+        # What a close button sends.
+        protocols, delete = self.x.intern_atom("WM_PROTOCOLS"), self.x.intern_atom("WM_DELETE_WINDOW")
+        window.send_event(protocol.event.ClientMessage(
+            window=window, client_type=protocols, data=(32, [delete, X.CurrentTime, 0, 0, 0])))
+        self.x.flush()
