@@ -4,6 +4,8 @@
 #include "Int16.h"
 #include "Twips.h"
 
+#include <string_view>
+
 namespace duomira::form1 {
 
 // The main window Form1 as designed: every front end builds it from here.
@@ -33,6 +35,13 @@ struct MenuEntry {
     const char* caption;
     Command command;
 };
+
+// The caption that makes an item a separator line.
+inline constexpr char kSeparatorCaption[] = "-";
+
+inline bool isSeparator(const MenuEntry& entry) {
+    return !entry.isTitle && std::string_view(entry.caption) == kSeparatorCaption;
+}
 
 inline constexpr MenuEntry kMenu[] = {
     {true, "파일(&F)", Command::None}, {false, "대하여..(&A)", Command::About},

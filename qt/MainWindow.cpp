@@ -81,7 +81,7 @@ void MainWindow::createActions() {
         } else if (entry.isTitle) {
             menu = nullptr;
             lastTitle = bar->addAction(caption); // a title that does nothing
-        } else if (caption == QStringLiteral("-")) {
+        } else if (form1::isSeparator(entry)) {
             menu->addSeparator();
         } else {
             const form1::Command command = entry.command;
