@@ -56,6 +56,13 @@ fuzz-smoke: deps
 windows-test: deps
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
 
+# The Win32 program alone, cross-built with MinGW-w64: $(BUILD)/windows/duomira.exe.
+.PHONY: windows
+windows:
+	@cmake -S . -B $(BUILD)/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DDUOMIRA_WITH_QT=OFF -DDUOMIRA_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD)/windows -j $(JOBS) --target duomira
+
 # The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
 # events. SOAK_SEED replays a run; unset, a fresh seed is drawn.
 SOAK_EVENTS ?= 1000000

@@ -1,0 +1,132 @@
+#include "AboutDialog.h"
+
+#include "AboutForm.h"
+#include "Boundary.h"
+#include "CardSlot.h"
+#include "ControlIds.h"
+#include "DialogParts.h"
+#include "FormTypes.h"
+#include "Messages.h"
+#include "Text.h"
+#include "WindowObject.h"
+
+#include <vector>
+
+namespace duomira {
+
+namespace {
+
+// A fixed dialog frame with the close box alone; owned by the main window,
+// so it has no task-bar entry of its own.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+} // namespace
+
+AboutDialog::AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts)
+    : instance_(instance), pictures_(pictures), fonts_(fonts),
+      platform_(makeSystemPlatform([this](const std::string& text, const std::string& title) {
+          showMessage(text, title);
+      })) {}
+
+void AboutDialog::showModal(HWND owner) {
+    const std::vector<WORD> layout = emptyDialogTemplate(kStyle, 0);
+    DialogBoxIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
+                            procedure, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return atWindowBoundary<INT_PTR>([&]() -> INT_PTR {
+        if (message == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<AboutDialog*>(lParam);
+            attach(dialog, self);
+            self->frmAbout_ = dialog;
+        }
+        AboutDialog* self = attached<AboutDialog>(dialog);
+        return self != nullptr ? self->handle(message, wParam, lParam) : FALSE;
+    });
+}
+
+INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SendMessageW(frmAbout_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(pictures_.aboutIcon()));
+        SendMessageW(frmAbout_, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(pictures_.aboutIconSmall()));
+        placeClientArea(frmAbout_, toRect(toPixels(frmAbout::kClient)));
+        createControls();
+        Form_Load();
+        SetFocus(GetDlgItem(frmAbout_, IDOK));
+        return FALSE; // the focus is set
+    case WM_COMMAND:
+        // cmdOK is the default and the cancel button: Enter, Escape and the
+        // close box all arrive as one of its two identifiers.
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)
+            EndDialog(frmAbout_, LOWORD(wParam));
+        else if (LOWORD(wParam) == kCmdSysInfoId && HIWORD(wParam) == BN_CLICKED)
+            cmdSysInfo_Click();
+        return TRUE;
+    case WM_PAINT:
+        paintLines();
+        return TRUE;
+    case WM_CTLCOLORSTATIC:
+        SetTextColor(reinterpret_cast<HDC>(wParam), toColorRef(frmAbout::kTextColour));
+        SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_NCDESTROY:
+        attach<AboutDialog>(frmAbout_, nullptr);
+        frmAbout_ = nullptr;
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void AboutDialog::createControls() {
+    const PixelRect picture = toPixels(frmAbout::kPicIcon);
+    HWND picIcon = createCardSlot(frmAbout_, kPicIconId, {picture.left, picture.top},
+                                  pictures_.aboutPicture(), true);
+    HWND cmdOK = createControl(frmAbout_, L"BUTTON", widen(kOkCaption).c_str(),
+                               WS_TABSTOP | BS_DEFPUSHBUTTON, toPixels(frmAbout::kCmdOK), IDOK,
+                               fonts_.aboutForm.get());
+    HWND cmdSysInfo =
+        createControl(frmAbout_, L"BUTTON", widen(frmAbout::kCmdSysInfoCaption).c_str(),
+                      WS_TABSTOP | BS_PUSHBUTTON, toPixels(frmAbout::kCmdSysInfo), kCmdSysInfoId,
+                      fonts_.aboutForm.get());
+    HWND lblDescription = createControl(
+        frmAbout_, L"STATIC", widen(frmAbout::descriptionText()).c_str(), SS_LEFT | SS_NOPREFIX,
+        toPixels(frmAbout::kLblDescription), kLblDescriptionId, fonts_.aboutForm.get());
+    HWND lblTitle = createControl(frmAbout_, L"STATIC", widen(frmAbout::kLblTitleCaption).c_str(),
+                                  SS_LEFT | SS_NOPREFIX, toPixels(frmAbout::kLblTitle), kLblTitleId,
+                                  fonts_.lblTitle.get());
+    setTabOrder({cmdOK, picIcon, cmdSysInfo, lblDescription, lblTitle});
+}
+
+void AboutDialog::Form_Load() {
+    SetWindowTextW(frmAbout_, widen(frmAbout::kCaption).c_str());
+}
+
+void AboutDialog::cmdSysInfo_Click() {
+    StartSysInfo(*platform_);
+}
+
+// The two elements of Line1, the grey one first: together an etched separator.
+void AboutDialog::paintLines() const {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(frmAbout_, &paint);
+    for (const int index : {1, 0}) {
+        const frmAbout::LineBand line = frmAbout::line1(index);
+        const RECT band = toRect(line.band);
+        HBRUSH colour = CreateSolidBrush(toColorRef(line.colour));
+        FillRect(dc, &band, colour);
+        DeleteObject(colour);
+    }
+    EndPaint(frmAbout_, &paint);
+}
+
+// The launcher's plain message box: one button, no icon.
+void AboutDialog::showMessage(const std::string& text, const std::string& title) const {
+    MessageBoxW(frmAbout_, widen(text).c_str(), widen(title).c_str(), MB_OK);
+}
+
+} // namespace duomira

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "GameFonts.h"
+#include "Pictures.h"
+#include "SysInfoPlatform.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace duomira {
+
+// The About dialog frmAbout: modal over the main window, fresh every time,
+// at a fixed place on the screen. Its system-information button runs the
+// launcher and leaves the dialog open.
+class AboutDialog {
+public:
+    AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts);
+
+    // Returns when the dialog has closed.
+    void showModal(HWND owner);
+
+private:
+    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void createControls();
+    void Form_Load();
+    void cmdSysInfo_Click();
+    void paintLines() const;
+    void showMessage(const std::string& text, const std::string& title) const;
+
+    HINSTANCE instance_;
+    const Pictures& pictures_;
+    const GameFonts& fonts_;
+    std::unique_ptr<SysInfoPlatform> platform_;
+    HWND frmAbout_ = nullptr;
+};
+
+} // namespace duomira

@@ -1,0 +1,101 @@
+#include "Canvas.h"
+
+#include "Boundary.h"
+
+#include <string>
+
+namespace duomira {
+
+namespace {
+
+constexpr int kFontSlot = 0;
+
+// Where the caption breaks the top edge, as the classic group box has it.
+constexpr int kCaptionGapLeft = 8;
+constexpr int kCaptionPadding = 4;
+
+HFONT fontOf(HWND canvas) {
+    return reinterpret_cast<HFONT>(GetWindowLongPtrW(canvas, kFontSlot));
+}
+
+std::wstring captionOf(HWND canvas) {
+    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(canvas)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetWindowTextW(canvas, caption.data(), static_cast<int>(caption.size()))));
+    return caption;
+}
+
+void paintFrame(HWND canvas, HDC dc) {
+    const HGDIOBJ previousFont = SelectObject(dc, fontOf(canvas));
+    const std::wstring caption = captionOf(canvas);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SIZE captionSize{};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &captionSize);
+
+    RECT client{};
+    GetClientRect(canvas, &client);
+    RECT edge = client;
+    edge.top = metrics.tmHeight / 2;
+    DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
+
+    // The caption covers the edge where it stands.
+    const int captionLeft = kCaptionGapLeft + kCaptionPadding;
+    RECT gap{kCaptionGapLeft, edge.top, captionLeft + captionSize.cx + kCaptionPadding,
+             edge.top + 2};
+    FillRect(dc, &gap, reinterpret_cast<HBRUSH>(GetClassLongPtrW(canvas, GCLP_HBRBACKGROUND)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    TextOutW(dc, captionLeft, 0, caption.c_str(), static_cast<int>(caption.size()));
+    SelectObject(dc, previousFont);
+}
+
+void paint(HWND canvas) {
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(canvas, &paint);
+    paintFrame(canvas, dc);
+    EndPaint(canvas, &paint);
+}
+
+LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_PAINT:
+        paint(canvas);
+        return 0;
+    case WM_COMMAND:
+        // The cards' clicks are the main window's business.
+        return SendMessageW(GetParent(canvas), message, wParam, lParam);
+    default:
+        return DefWindowProcW(canvas, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK canvasProcedure(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
+    return atWindowBoundary<LRESULT>([&] { return handle(canvas, message, wParam, lParam); });
+}
+
+} // namespace
+
+void registerCanvasClass(HINSTANCE instance, HCURSOR hand, HBRUSH background) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = canvasProcedure;
+    type.cbWndExtra = static_cast<int>(sizeof(LONG_PTR));
+    type.hInstance = instance;
+    type.hCursor = hand;
+    type.hbrBackground = background;
+    type.lpszClassName = kCanvasClass;
+    RegisterClassExW(&type);
+}
+
+HWND createCanvas(HWND parent, int id, const RECT& frame, const wchar_t* caption, HFONT font) {
+    HWND canvas = CreateWindowExW(
+        0, kCanvasClass, caption, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, frame.left, frame.top,
+        frame.right - frame.left, frame.bottom - frame.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    SetWindowLongPtrW(canvas, kFontSlot, reinterpret_cast<LONG_PTR>(font));
+    return canvas;
+}
+
+} // namespace duomira

@@ -1,0 +1,128 @@
+#include "GameFonts.h"
+
+#include "AboutForm.h"
+#include "MainForm.h"
+#include "PasswordForm.h"
+#include "Text.h"
+
+#include <cmath>
+#include <cwchar>
+#include <string>
+
+namespace duomira {
+
+namespace {
+
+// Counts the families GDI reports under a name: one is enough.
+int CALLBACK noteFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
+                        LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool isInstalled(HDC screen, const std::wstring& family) {
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(wanted.lfFaceName, family.c_str(), LF_FACESIZE - 1);
+    bool found = false;
+    EnumFontFamiliesExW(screen, &wanted, noteFamily, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+// The first family of the face that is installed; where none is, the first
+// name, which leaves the choice to GDI's own substitutes.
+std::wstring installedFamily(HDC screen, KoreanFace face) {
+    const auto families = familiesOf(face);
+    for (const char* family : families) {
+        std::wstring name = widen(family);
+        if (isInstalled(screen, name))
+            return name;
+    }
+    return widen(families.front());
+}
+
+int screenDpi(HDC screen) {
+    return GetDeviceCaps(screen, LOGPIXELSY);
+}
+
+// Character height in pixels for a size in points; the design's sizes are
+// fractional (9.75 pt is 13 pixels at 96 dots per inch).
+int pixelHeight(double points, int dpi) {
+    return -static_cast<int>(std::lround(points * dpi / 72.0));
+}
+
+BYTE charSetOf(KoreanFace face) {
+    return face == KoreanFace::MsSerif ? ANSI_CHARSET : HANGUL_CHARSET;
+}
+
+BYTE pitchAndFamilyOf(KoreanFace face) {
+    if (isFixedPitch(face))
+        return FIXED_PITCH | FF_MODERN;
+    return face == KoreanFace::MsSerif ? VARIABLE_PITCH | FF_ROMAN : VARIABLE_PITCH | FF_SWISS;
+}
+
+HFONT createFont(HDC screen, const FontSpec& spec) {
+    const std::wstring family = installedFamily(screen, spec.face);
+    return CreateFontW(pixelHeight(spec.points, screenDpi(screen)), 0, 0, 0, spec.weight, FALSE,
+                       FALSE, FALSE, charSetOf(spec.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, pitchAndFamilyOf(spec.face), family.c_str());
+}
+
+bool hasHangulGlyphs(HDC screen, HFONT font) {
+    const HGDIOBJ previous = SelectObject(screen, font);
+    WORD glyph = 0;
+    const DWORD converted = GetGlyphIndicesW(screen, L"가", 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(screen, previous);
+    return converted == 1 && glyph != 0xFFFF;
+}
+
+// The About dialog speaks in the system's own dialog font, the one message
+// boxes use, as long as that font can write Hangul; otherwise Gulim's family
+// takes its place at the same height.
+HFONT createAboutFormFont(HDC screen) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT system = CreateFontIndirectW(&metrics.lfMessageFont);
+    if (hasHangulGlyphs(screen, system))
+        return system;
+    DeleteObject(system);
+    LOGFONTW gulim = metrics.lfMessageFont;
+    gulim.lfCharSet = HANGUL_CHARSET;
+    const std::wstring family = installedFamily(screen, KoreanFace::Gulim);
+    wcsncpy(gulim.lfFaceName, family.c_str(), LF_FACESIZE - 1);
+    gulim.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    return CreateFontIndirectW(&gulim);
+}
+
+// The screen's device context while one font is chosen.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
+
+HFONT designFont(const FontSpec& spec) {
+    const ScreenDc screen;
+    return createFont(screen.get(), spec);
+}
+
+HFONT aboutFormFont() {
+    const ScreenDc screen;
+    return createAboutFormFont(screen.get());
+}
+
+} // namespace
+
+GameFonts::GameFonts()
+    : canvas(designFont(form1::kCanvasFont)), command1(designFont(fmGetPass::kCommand1Font)),
+      tPass(designFont(fmGetPass::kTPassFont)), label1(designFont(fmGetPass::kLabel1Font)),
+      lblTitle(designFont(frmAbout::kLblTitleFont)), aboutForm(aboutFormFont()) {}
+
+} // namespace duomira

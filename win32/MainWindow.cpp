@@ -1,0 +1,296 @@
+#include "MainWindow.h"
+
+#include "AboutDialog.h"
+#include "Boundary.h"
+#include "Canvas.h"
+#include "CardSlot.h"
+#include "ControlIds.h"
+#include "FormTypes.h"
+#include "Messages.h"
+#include "SysInfoLauncher.h"
+#include "Text.h"
+#include "WindowObject.h"
+
+#include <iterator>
+
+namespace duomira {
+
+namespace {
+
+constexpr wchar_t kForm1Class[] = L"Form1";
+// A fixed single border: no maximise box, no sizing frame.
+constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The menu bar of the form: titles with items open popups, plain titles do
+// nothing when chosen; the last one carries the status text.
+HMENU createMenuBar() {
+    HMENU bar = CreateMenu();
+    HMENU popup = nullptr;
+    const std::size_t count = std::size(form1::kMenu);
+    for (std::size_t i = 0; i < count; ++i) {
+        const form1::MenuEntry& entry = form1::kMenu[i];
+        const std::wstring caption = widen(entry.caption);
+        const bool hasItems = i + 1 < count && !form1::kMenu[i + 1].isTitle;
+        if (entry.isTitle && hasItems) {
+            popup = CreatePopupMenu();
+            AppendMenuW(bar, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
+                        caption.c_str());
+        } else if (entry.isTitle) {
+            popup = nullptr;
+            const UINT id = i + 1 == count ? kMnuCountCommand : kMuDummyCommand;
+            AppendMenuW(bar, MF_STRING, id, caption.c_str());
+        } else if (form1::isSeparator(entry)) {
+            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        } else {
+            AppendMenuW(popup, MF_STRING, commandId(entry.command), caption.c_str());
+        }
+    }
+    return bar;
+}
+
+PixelRect rectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
+                       RandomSource& random)
+    : instance_(instance), pictures_(pictures), fonts_(fonts),
+      background_(CreateSolidBrush(toColorRef(form1::kBackground))), model_(*this, random),
+      fmGetPass_(instance, fonts, [this] { guarded([this] { model_.AllOpen(); }); }) {
+    registerClasses();
+    createWindow();
+    createBoard();
+    guarded([this] { Form_Load(); });
+}
+
+MainWindow::~MainWindow() {
+    // The window outlives this object only while the program ends; whatever
+    // reaches it then is no longer the game's.
+    attach<MainWindow>(form1_, nullptr);
+}
+
+void MainWindow::registerClasses() const {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = procedure;
+    type.hInstance = instance_;
+    type.hIcon = pictures_.windowIcon();
+    type.hIconSm = pictures_.windowIconSmall();
+    type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = background_.get();
+    type.lpszClassName = kForm1Class;
+    RegisterClassExW(&type);
+    registerCanvasClass(instance_, pictures_.handCursor(), background_.get());
+    registerCardSlotClass(instance_);
+}
+
+void MainWindow::createWindow() {
+    menuBar_ = createMenuBar();
+    RECT outer{0, 0, twipsToPixels(form1::kClientWidth), twipsToPixels(form1::kClientHeight)};
+    AdjustWindowRectEx(&outer, kForm1Style, TRUE, 0);
+    CreateWindowExW(0, kForm1Class, widen(form1::kCaption).c_str(), kForm1Style, 0, 0,
+                    outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar_,
+                    instance_, this);
+    fitClientArea();
+}
+
+// A menu bar that wraps onto a second line takes its height from the client
+// area; the window grows by what is missing.
+void MainWindow::fitClientArea() const {
+    RECT client{};
+    GetClientRect(form1_, &client);
+    const int missingWidth = twipsToPixels(form1::kClientWidth) - client.right;
+    const int missingHeight = twipsToPixels(form1::kClientHeight) - client.bottom;
+    if (missingWidth == 0 && missingHeight == 0)
+        return;
+    RECT outer{};
+    GetWindowRect(form1_, &outer);
+    SetWindowPos(form1_, nullptr, 0, 0, outer.right - outer.left + missingWidth,
+                 outer.bottom - outer.top + missingHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::createBoard() {
+    fCanvas_ = createCanvas(form1_, kCanvasId, toRect(toPixels(form1::kCanvas)),
+                            widen(form1::kCanvasCaption).c_str(), fonts_.canvas.get());
+    // Only slot 0 is designed; the others are copied from it as the board loads.
+    const POINT corner{twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop)};
+    pCard_[0] = createCardSlot(fCanvas_, kFirstCardId, corner, pictures_.slotTemplate(), true);
+}
+
+void MainWindow::show(int showCommand) const {
+    ShowWindow(form1_, showCommand);
+    UpdateWindow(form1_);
+}
+
+bool MainWindow::takeDialogMessage(MSG& message) const {
+    return fmGetPass_.takeDialogMessage(message);
+}
+
+LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return atWindowBoundary<LRESULT>([&] {
+        if (message == WM_NCCREATE) {
+            auto* self = static_cast<MainWindow*>(
+                reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+            attach(window, self);
+            self->form1_ = window;
+        }
+        MainWindow* self = attached<MainWindow>(window);
+        return self != nullptr ? self->handle(message, wParam, lParam)
+                               : DefWindowProcW(window, message, wParam, lParam);
+    });
+}
+
+LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        onCommand(wParam, lParam);
+        return 0;
+    case WM_TIMER:
+        if (wParam == kCloseTimerId)
+            guarded([this] { model_.tClose_Timer(); });
+        return 0;
+    case WM_DESTROY:
+        Form_Unload();
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(form1_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    if (lParam == 0) {
+        runCommand(commandOf(static_cast<UINT>(id)));
+        return;
+    }
+    const int Index = id - kFirstCardId;
+    if (HIWORD(wParam) == STN_CLICKED && Index >= 0 && Index < kCardCount)
+        guarded([this, Index] { model_.pCard_Click(static_cast<Int16>(Index)); });
+}
+
+void MainWindow::Form_Load() {
+    centreOnScreen();
+    layOutCards();
+    model_.StartFirstGame();
+}
+
+void MainWindow::centreOnScreen() const {
+    const PixelRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT outer{};
+    GetWindowRect(form1_, &outer);
+    const PixelRect size = rectOf(outer);
+    const PixelPoint corner =
+        form1::centredCorner(screen, rectOf(workArea), size.width, size.height);
+    SetWindowPos(form1_, nullptr, corner.x, corner.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::layOutCards() {
+    const form1::CardGrid grid = form1::measureCardGrid();
+    const POINT first{twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop)};
+    for (int Pos = 1; Pos < kCardCount; ++Pos) {
+        HWND slot =
+            createCardSlot(fCanvas_, kFirstCardId + Pos, first, shownPicture(pCard_[0]), false);
+        pCard_.at(static_cast<std::size_t>(Pos)) = slot;
+        // A later slot lies above the one before it where the two overlap.
+        SetWindowPos(slot, HWND_TOP, twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos)), 0,
+                     0, SWP_NOSIZE | SWP_NOACTIVATE);
+        ShowWindow(slot, SW_SHOWNA);
+    }
+}
+
+// The slots are a control array of their own: a card without a slot is the
+// game's subscript error, shown like any other.
+HWND MainWindow::slotOf(Int16 card) const {
+    if (card < 0 || card >= kCardCount)
+        throw GameError(GameErrorKind::SubscriptOutOfRange);
+    return pCard_[static_cast<std::size_t>(card)];
+}
+
+void MainWindow::ShowFace(Int16 card, Int16 picture) {
+    showPicture(slotOf(card), pictures_.face(picture));
+}
+
+void MainWindow::ShowBack(Int16 card) {
+    showPicture(slotOf(card), pictures_.back());
+}
+
+void MainWindow::SetStatus(const std::string& text) {
+    std::wstring caption = widen(text);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_STRING;
+    item.dwTypeData = caption.data();
+    SetMenuItemInfoW(menuBar_, kMnuCountCommand, FALSE, &item);
+    DrawMenuBar(form1_);
+}
+
+void MainWindow::SetCloseTimer(bool on) {
+    if (on)
+        SetTimer(form1_, kCloseTimerId, form1::kCloseIntervalMs, nullptr);
+    else
+        KillTimer(form1_, kCloseTimerId);
+}
+
+void MainWindow::SetBoardVisible(bool on) {
+    ShowWindow(fCanvas_, on ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::Beep() {
+    MessageBeep(MB_OK);
+}
+
+void MainWindow::showGameError(const GameError& error) const {
+    MessageBoxW(form1_, widen(gameErrorText(error.kind())).c_str(), widen(kAppTitle).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+void MainWindow::runCommand(form1::Command command) {
+    switch (command) {
+    case form1::Command::About:
+        mnuabout_Click();
+        break;
+    case form1::Command::End:
+        mnuEnd_Click();
+        break;
+    case form1::Command::Start:
+        mnuStart_Click();
+        break;
+    case form1::Command::Password:
+        mnuOpen_Click();
+        break;
+    case form1::Command::None:
+        break;
+    }
+}
+
+void MainWindow::mnuabout_Click() {
+    AboutDialog about(instance_, pictures_, fonts_);
+    about.showModal(form1_);
+}
+
+// Ends the program at once: the message loop stops, and no window gets the
+// chance to close itself or run its unload procedure.
+void MainWindow::mnuEnd_Click() {
+    PostQuitMessage(0);
+}
+
+void MainWindow::mnuStart_Click() {
+    guarded([this] { model_.Shuffle(); });
+}
+
+void MainWindow::mnuOpen_Click() {
+    fmGetPass_.show();
+}
+
+void MainWindow::Form_Unload() {
+    fmGetPass_.unload();
+}
+
+} // namespace duomira

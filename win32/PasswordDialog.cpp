@@ -1,0 +1,149 @@
+#include "PasswordDialog.h"
+
+#include "Boundary.h"
+#include "ControlIds.h"
+#include "DialogParts.h"
+#include "FormTypes.h"
+#include "Messages.h"
+#include "NumberReader.h"
+#include "PasswordForm.h"
+#include "Text.h"
+#include "WindowObject.h"
+
+#include <utility>
+
+namespace duomira {
+
+namespace {
+
+// A tool window keeps out of the task bar and has no icon; the frame is fixed
+// and the title bar holds the close box alone.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
+
+} // namespace
+
+PasswordDialog::PasswordDialog(HINSTANCE instance, const GameFonts& fonts,
+                               std::function<void()> allOpen)
+    : instance_(instance), fonts_(fonts), allOpen_(std::move(allOpen)),
+      background_(CreateSolidBrush(toColorRef(fmGetPass::kBackground))),
+      tPassBackground_(CreateSolidBrush(toColorRef(fmGetPass::kTPassBackground))) {}
+
+PasswordDialog::~PasswordDialog() {
+    // The program is ending: the window goes with the process, unannounced.
+    if (fmGetPass_ != nullptr)
+        attach<PasswordDialog>(fmGetPass_, nullptr);
+}
+
+void PasswordDialog::show() {
+    if (fmGetPass_ == nullptr) {
+        const std::vector<WORD> layout = emptyDialogTemplate(kStyle, kExtendedStyle);
+        CreateDialogIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(layout.data()),
+                                   nullptr, procedure, reinterpret_cast<LPARAM>(this));
+    }
+    ShowWindow(fmGetPass_, SW_SHOW);
+    SetForegroundWindow(fmGetPass_);
+}
+
+void PasswordDialog::unload() {
+    if (fmGetPass_ != nullptr)
+        DestroyWindow(fmGetPass_);
+}
+
+bool PasswordDialog::takeDialogMessage(MSG& message) const {
+    return fmGetPass_ != nullptr && IsDialogMessageW(fmGetPass_, &message) != FALSE;
+}
+
+INT_PTR CALLBACK PasswordDialog::procedure(HWND dialog, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+    return atWindowBoundary<INT_PTR>([&]() -> INT_PTR {
+        if (message == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<PasswordDialog*>(lParam);
+            attach(dialog, self);
+            self->fmGetPass_ = dialog;
+        }
+        PasswordDialog* self = attached<PasswordDialog>(dialog);
+        return self != nullptr ? self->handle(message, wParam, lParam) : FALSE;
+    });
+}
+
+INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        SetWindowTextW(fmGetPass_, widen(fmGetPass::kCaption).c_str());
+        placeOnScreen();
+        createControls();
+        Form_Load();
+        SetFocus(tPass_);
+        return FALSE; // the focus is set
+    case WM_COMMAND:
+        // Escape reaches here as IDCANCEL: nothing is the cancel button.
+        if (LOWORD(wParam) == IDOK)
+            Command1_Click();
+        return TRUE;
+    case WM_CLOSE:
+        // The close box; the dialog manager would make an IDCANCEL of it.
+        unload();
+        return TRUE;
+    case WM_NCDESTROY:
+        attach<PasswordDialog>(fmGetPass_, nullptr);
+        fmGetPass_ = nullptr;
+        return TRUE;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+        return colourOf(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    default:
+        return FALSE;
+    }
+}
+
+// Centred on the screen: the dialog has no owner to centre on, and the main
+// window itself starts centred on the screen.
+void PasswordDialog::placeOnScreen() const {
+    const int width = twipsToPixels(fmGetPass::kClientWidth);
+    const int height = twipsToPixels(fmGetPass::kClientHeight);
+    placeClientArea(fmGetPass_, {0, 0, width, height});
+    RECT outer{};
+    GetWindowRect(fmGetPass_, &outer);
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const int left =
+        workArea.left + (workArea.right - workArea.left - (outer.right - outer.left)) / 2;
+    const int top =
+        workArea.top + (workArea.bottom - workArea.top - (outer.bottom - outer.top)) / 2;
+    SetWindowPos(fmGetPass_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PasswordDialog::createControls() {
+    Command1_ = createControl(fmGetPass_, L"BUTTON", widen(kOkCaption).c_str(),
+                              WS_TABSTOP | BS_DEFPUSHBUTTON, toPixels(fmGetPass::kCommand1), IDOK,
+                              fonts_.command1.get());
+    tPass_ = createControl(fmGetPass_, L"EDIT", widen(fmGetPass::kTPassLaidOutText).c_str(),
+                           WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, toPixels(fmGetPass::kTPass),
+                           kTPassId, fonts_.tPass.get(), WS_EX_CLIENTEDGE);
+    SendMessageW(tPass_, EM_SETPASSWORDCHAR, static_cast<WPARAM>(fmGetPass::kPasswordCharacter), 0);
+    Label1_ = createControl(fmGetPass_, L"STATIC", widen(fmGetPass::kLabel1Caption).c_str(),
+                            SS_LEFT | SS_NOPREFIX, toPixels(fmGetPass::kLabel1), kLabel1Id,
+                            fonts_.label1.get());
+    setTabOrder({tPass_, Command1_, Label1_});
+}
+
+void PasswordDialog::Form_Load() {
+    SetWindowTextW(tPass_, L"");
+}
+
+void PasswordDialog::Command1_Click() {
+    if (isAccessNumber(windowText(tPass_)))
+        allOpen_();
+    unload();
+}
+
+INT_PTR PasswordDialog::colourOf(HWND control, HDC dc) const {
+    const bool isEntry = control == tPass_;
+    SetBkColor(dc, toColorRef(isEntry ? fmGetPass::kTPassBackground : fmGetPass::kBackground));
+    return reinterpret_cast<INT_PTR>(isEntry ? tPassBackground_.get() : background_.get());
+}
+
+} // namespace duomira

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "GameFonts.h"
+#include "Gdi.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace duomira {
+
+// The password dialog fmGetPass: modeless and without an owner, so the board
+// stays playable; one at a time. OK reveals all cards for the access number
+// and closes it in every case; only OK and the close box close it.
+class PasswordDialog {
+public:
+    PasswordDialog(HINSTANCE instance, const GameFonts& fonts, std::function<void()> allOpen);
+    ~PasswordDialog();
+    PasswordDialog(const PasswordDialog&) = delete;
+    PasswordDialog& operator=(const PasswordDialog&) = delete;
+
+    // Creates the dialog, or brings the open one to the front as it is.
+    void show();
+    // Closes the dialog if it is open.
+    void unload();
+    // Gives the open dialog its keys (Tab, Enter); true when it took the message.
+    bool takeDialogMessage(MSG& message) const;
+    HWND window() const { return fmGetPass_; }
+
+private:
+    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void placeOnScreen() const;
+    void createControls();
+    void Form_Load();
+    void Command1_Click();
+    INT_PTR colourOf(HWND control, HDC dc) const;
+
+    HINSTANCE instance_;
+    const GameFonts& fonts_;
+    std::function<void()> allOpen_;
+    Brush background_;
+    Brush tPassBackground_;
+    HWND fmGetPass_ = nullptr;
+    HWND Command1_ = nullptr;
+    HWND tPass_ = nullptr;
+    HWND Label1_ = nullptr;
+};
+
+} // namespace duomira

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Int16.h"
+
+#include <windows.h>
+
+#include <array>
+
+namespace duomira {
+
+inline constexpr int kFaceCount = 12;
+
+// Every picture the windows show, loaded from the program's resources once
+// before the main window appears and kept for the whole run: a card that
+// turns is handed one of these bitmaps, nothing is decoded then.
+class Pictures {
+public:
+    explicit Pictures(HINSTANCE instance);
+    ~Pictures();
+    Pictures(const Pictures&) = delete;
+    Pictures& operator=(const Pictures&) = delete;
+
+    HBITMAP face(Int16 picture) const;
+    HBITMAP back() const { return back_; }
+    HBITMAP slotTemplate() const { return slotTemplate_; }
+    HBITMAP aboutPicture() const { return aboutPicture_; }
+    HICON windowIcon() const { return windowIcon_; }
+    HICON windowIconSmall() const { return windowIconSmall_; }
+    HICON aboutIcon() const { return aboutIcon_; }
+    HICON aboutIconSmall() const { return aboutIconSmall_; }
+    HCURSOR handCursor() const { return handCursor_; }
+
+private:
+    std::array<HBITMAP, kFaceCount> faces_{};
+    HBITMAP back_;
+    HBITMAP slotTemplate_;
+    HBITMAP aboutPicture_;
+    HICON windowIcon_;
+    HICON windowIconSmall_;
+    HICON aboutIcon_;
+    HICON aboutIconSmall_;
+    HCURSOR handCursor_;
+};
+
+// A bitmap's size in pixels.
+SIZE pictureSize(HBITMAP picture);
+
+} // namespace duomira

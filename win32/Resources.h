@@ -1,0 +1,26 @@
+/* The resource numbers of duomira.rc as the program looks them up. Plain
+   macros: the resource compiler reads this file too. */
+#pragma once
+
+/* Icon 1 is also the program file's own icon, the one Explorer shows. */
+#define IDI_WINDOW 1
+#define IDI_ABOUT 2
+
+#define IDCUR_BOARD_HAND 1
+
+/* Face p is IDB_FACE00 + p. */
+#define IDB_FACE00 100
+#define IDB_FACE01 101
+#define IDB_FACE02 102
+#define IDB_FACE03 103
+#define IDB_FACE04 104
+#define IDB_FACE05 105
+#define IDB_FACE06 106
+#define IDB_FACE07 107
+#define IDB_FACE08 108
+#define IDB_FACE09 109
+#define IDB_FACE10 110
+#define IDB_FACE11 111
+#define IDB_BACK 120
+#define IDB_SLOT_TEMPLATE 121
+#define IDB_ABOUT_PICTURE 122
