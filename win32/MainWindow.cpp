@@ -12,6 +12,7 @@
 #include "WindowObject.h"
 
 #include <iterator>
+#include <stdexcept>
 
 namespace duomira {
 
@@ -90,9 +91,12 @@ void MainWindow::createWindow() {
     menuBar_ = createMenuBar();
     RECT outer{0, 0, twipsToPixels(form1::kClientWidth), twipsToPixels(form1::kClientHeight)};
     AdjustWindowRectEx(&outer, kForm1Style, TRUE, 0);
-    CreateWindowExW(0, kForm1Class, widen(form1::kCaption).c_str(), kForm1Style, 0, 0,
-                    outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar_,
-                    instance_, this);
+    // The procedure knows the window from its first message on; this is the same handle.
+    form1_ = CreateWindowExW(0, kForm1Class, widen(form1::kCaption).c_str(), kForm1Style, 0, 0,
+                             outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar_,
+                             instance_, this);
+    if (form1_ == nullptr)
+        throw std::runtime_error("the main window could not be created");
     fitClientArea();
 }
 
