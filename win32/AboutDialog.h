@@ -16,6 +16,9 @@ namespace duomira {
 class AboutDialog {
 public:
     AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts);
+    // The launcher's message box and the window procedure hold on to this object.
+    AboutDialog(const AboutDialog&) = delete;
+    AboutDialog& operator=(const AboutDialog&) = delete;
 
     // Returns when the dialog has closed.
     void showModal(HWND owner);
