@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs whatever building and playing need (scripts/packages.txt) and, with
-# the argument "test", what the tests add (scripts/packages-test.txt), where it
-# is not there yet. Does nothing at all (no apt-get update, no sudo) when
-# everything is installed.
+# Installs whatever building and playing need (scripts/packages.txt) and, for
+# each argument, what that group adds (scripts/packages-GROUP.txt: "windows"
+# for the Windows program, "test" for the tests), where it is not there yet.
+# Does nothing at all (no apt-get update, no sudo) when everything is installed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 lists=("$here/packages.txt")
-[ "${1:-}" = test ] && lists+=("$here/packages-test.txt")
+for group in "$@"; do lists+=("$here/packages-$group.txt"); done
 
 missing=()
 while read -r pkg; do

@@ -1,7 +1,7 @@
 // The launcher on the real Windows platform, under Wine with a Korean system
 // (ANSI code page 949): registry values written below HKEY_LOCAL_MACHINE of a
 // throw-away prefix, real files and real processes. And the program file's
-// version block (win32/duomira.rc, linked in here), read back the way Explorer does.
+// version block of the program file itself, read back the way Explorer does.
 #include "SysInfoLauncher.h"
 
 #include <windows.h>
@@ -153,11 +153,12 @@ TEST(GetKeyValue, DropsTheLastByteOnlyWhenItIsTheTerminator) {
 }
 
 std::wstring versionString(const std::wstring& name) {
-    const HRSRC block = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_VERSION);
+    std::vector<char> block(GetFileVersionInfoSizeW(DUOMIRA_PROGRAM, nullptr));
     wchar_t* value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(LockResource(LoadResource(nullptr, block)),
-                        (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
+    if (block.empty() ||
+        !GetFileVersionInfoW(DUOMIRA_PROGRAM, 0, static_cast<DWORD>(block.size()), block.data()) ||
+        !VerQueryValueW(block.data(), (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
                         reinterpret_cast<void**>(&value), &length))
         return L"<missing>";
     return {value, wcsnlen(value, length)}; // some writers count the terminator, some not
