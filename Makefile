@@ -2,15 +2,16 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# What to install and build: the tests and their tools, but for `make run`.
-DEPS ?= test
+# What to install beyond building and playing (the groups of
+# scripts/install-deps.sh) and whether to build the tests.
+DEPS ?= windows test
 TESTS ?= ON
 
 .PHONY: all deps configure build run test
 all: build
 
 deps:
-	@scripts/install-deps.sh $(filter test,$(DEPS))
+	@scripts/install-deps.sh $(DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DDUOMIRA_TESTS=$(TESTS) >/dev/null
@@ -19,7 +20,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Building and playing need neither the tests nor their tools.
-run: DEPS = play
+run: DEPS =
 run: TESTS = OFF
 run: build
 	$(BUILD)/qt/duomira
@@ -33,10 +34,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 .PHONY: bench
-bench: build
-	xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
-		/usr/bin/python3 bench/startup_bench.py $(BUILD)/qt/duomira $(BUILD)/bench/duomira_bare_window \
-		$(BUILD)/bench/duomira_text_window
+bench: build windows
+	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/bench.sh
 
 # The number reader's libFuzzer target, built in its own folder with clang.
 # `make fuzz` runs it for FUZZ_SECONDS; `make fuzz-smoke` replays the seed
@@ -56,9 +55,11 @@ fuzz-smoke: deps
 windows-test: deps
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
 
-# The Win32 program alone, cross-built with MinGW-w64: $(BUILD)/windows/duomira.exe.
+# The Win32 program alone, cross-built with MinGW-w64: $(BUILD)/windows/duomira.exe,
+# one file for a Windows player to start.
 .PHONY: windows
-windows:
+windows: DEPS = windows
+windows: deps
 	@cmake -S . -B $(BUILD)/windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 		-DDUOMIRA_WITH_QT=OFF -DDUOMIRA_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/windows -j $(JOBS) --target duomira

@@ -5,7 +5,8 @@ idle, for the game and its yardstick windows, in one interleaved run.
 
 The Qt game runs against a bare Qt window (and a Korean text window); with
 --wine, the Windows program runs under Wine against a bare Win32 window, with
-the Wine prefix of the environment and its server kept running throughout."""
+the Wine prefix of the environment and its server kept running throughout,
+in the locale WINE_LOCALE (a Korean one, as the game's players have)."""
 
 import os
 import statistics
@@ -37,10 +38,10 @@ def painted(x, title):
     return False
 
 
-def one_run(x, command, title):
+def one_run(x, command, title, env):
     start = time.perf_counter()
     process = subprocess.Popen(command, stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL)
+                               stderr=subprocess.DEVNULL, env=env)
     while not painted(x, title):
         if time.perf_counter() - start > 30:
             raise RuntimeError(f"{command} did not show a window")
@@ -79,22 +80,25 @@ def main():
         at = arguments.index("--wine")
         wine, arguments = arguments[at + 1:at + 4], arguments[:at]
     title = "토리무나 그림 맞추기 게임"
-    programs = {"game": ([arguments[0]], title), "bare": ([arguments[1]], "bare")}
+    env = dict(os.environ)
+    programs = {"game": ([arguments[0]], title, env), "bare": ([arguments[1]], "bare", env)}
     if len(arguments) > 2:
-        programs["text"] = ([arguments[2]], "text")
+        programs["text"] = ([arguments[2]], "text", env)
     if wine:
         loader, game, bare = wine
-        programs["Windows game"] = ([loader, game], title)
-        programs["bare Win32"] = ([loader, bare], "bare")
+        korean = dict(env, LC_ALL=os.environ.get("WINE_LOCALE", "C.UTF-8"))
+        programs["Windows game"] = ([loader, game], title, korean)
+        programs["bare Win32"] = ([loader, bare], "bare", korean)
         # One Wine server for the whole run, as on a desktop where Wine is in use.
-        server = subprocess.Popen([os.path.join(os.path.dirname(loader), "wineserver"), "-f", "-p"])
+        server = os.path.join(os.path.dirname(loader), "wineserver")
+        subprocess.run([server, "-p"], check=True)
     x = xdisplay.Display()  # the Xvfb that xvfb-run started for the bench
     results = {name: [] for name in programs}
     for _ in range(RUNS):  # interleaved, so all see the same machine
-        for name, (command, window_title) in programs.items():
-            results[name].append(one_run(x, command, window_title))
+        for name, (command, window_title, program_env) in programs.items():
+            results[name].append(one_run(x, command, window_title, program_env))
     if wine:
-        server.terminate()
+        subprocess.run([server, "-k"], check=True)  # and every Wine process with it
     print(f"runs each: {RUNS}; medians, with min-max in brackets")
     report(results, "game", "bare", 1.15, 3)
     if "text" in results:

@@ -30,6 +30,9 @@ public:
     // The password dialog's keys (Tab, Enter) go to it before anything else.
     bool takeDialogMessage(MSG& message) const;
 
+    HWND window() const { return form1_; }
+    const BoardModel& model() const { return model_; }
+
     void ShowFace(Int16 card, Int16 picture) override;
     void ShowBack(Int16 card) override;
     void SetStatus(const std::string& text) override;
