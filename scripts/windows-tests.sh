@@ -33,7 +33,14 @@ cmake -S "$root" -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake
 cmake --build "$cross" -j "$jobs"
 
 failed=0
-(cd "$cross" && LC_ALL=$wine_locale ctest -j "$jobs" --output-on-failure) || failed=1
+(cd "$cross" && LC_ALL=$wine_locale ctest -j "$jobs" -LE display --output-on-failure) || failed=1
+"$wineserver" -w
+# Wine's desktop process takes the display of the program that starts it, so
+# the tests with windows come after the others have ended, one at a time, on
+# one private Xvfb.
+(cd "$cross" && LC_ALL=$wine_locale xvfb-run --auto-servernum \
+    --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+    ctest -L display --output-on-failure) || failed=1
 # Let Wine's own processes end before the next run or the CI's clean-up.
 "$wineserver" -w
 

@@ -62,6 +62,12 @@ LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         paint(canvas);
         return 0;
+    case WM_SETFONT:
+        // The caption's font, kept and answered like any control's.
+        SetWindowLongPtrW(canvas, kFontSlot, static_cast<LONG_PTR>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrW(canvas, kFontSlot);
     case WM_COMMAND:
         // The cards' clicks are the main window's business.
         return SendMessageW(GetParent(canvas), message, wParam, lParam);
@@ -94,7 +100,7 @@ HWND createCanvas(HWND parent, int id, const RECT& frame, const wchar_t* caption
         frame.right - frame.left, frame.bottom - frame.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    SetWindowLongPtrW(canvas, kFontSlot, reinterpret_cast<LONG_PTR>(font));
+    SendMessageW(canvas, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return canvas;
 }
 

@@ -1,5 +1,5 @@
-# The Windows program played under Wine on a private Xvfb, in the Wine prefix
-# of the environment: it opens with every card face down, turns exactly the
+# The Windows program played under Wine on the X server of the environment
+# (a private Xvfb), in the Wine prefix of the environment: it opens with every card face down, turns exactly the
 # card clicked, turns a miss back after the interval and counts it in the
 # menu bar's last title, blocks the board under About, whose button shows the
 # launcher's message box, reveals every pair for the access number, and ends
@@ -37,9 +37,6 @@ def seen_rows(name, padding):
 
 class WindowsProgram(unittest.TestCase):
     def setUp(self):
-        # Wine's desktop process takes the display of the program that starts
-        # it: wait for the one of earlier tests (no display at all) to end.
-        subprocess.run([os.path.join(os.path.dirname(WINE), "wineserver"), "-w"], check=True)
         self.screen = Screen(dict(os.environ))
         os.makedirs(SHOTS, exist_ok=True)
 

@@ -1,0 +1,292 @@
+// The Win32 windows as the front end builds them, under Wine: each window and
+// control described (class, identifier, place in pixels, text, the styles
+// that make its behaviour, font) against one golden text, and the messages
+// the layer turns into the game's events.
+#include "AboutForm.h"
+#include "GameFonts.h"
+#include "MainWindow.h"
+#include "Pictures.h"
+#include "TestRandom.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace duomira {
+namespace {
+
+std::string utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 4, '\0');
+    bytes.resize(static_cast<std::size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
+                            static_cast<int>(bytes.size()), nullptr, nullptr)));
+    return bytes;
+}
+
+std::string textOf(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return utf8(text);
+}
+
+std::string classOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return utf8(name);
+}
+
+RECT placeIn(HWND window, HWND parent) {
+    RECT box{};
+    GetWindowRect(window, &box);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+std::string fontOf(HWND control) {
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    if (handle == nullptr || GetObjectW(handle, sizeof font, &font) == 0)
+        return "";
+    return " font " + utf8(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
+           std::to_string(font.lfWeight) + " set " + std::to_string(font.lfCharSet);
+}
+
+std::string stylesOf(HWND control) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_STYLE));
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrW(control, GWL_EXSTYLE));
+    std::string styles;
+    if ((extended & WS_EX_CLIENTEDGE) != 0)
+        styles += " sunken";
+    if ((style & WS_TABSTOP) != 0)
+        styles += " tab";
+    if (classOf(control) == "Button" && (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+        styles += " default";
+    if (classOf(control) == "Edit" && (style & ES_PASSWORD) != 0)
+        styles +=
+            " password " +
+            std::string(1, static_cast<char>(SendMessageW(control, EM_GETPASSWORDCHAR, 0, 0)));
+    return styles;
+}
+
+// The children in z-order, which is also Win32's tab order.
+std::string describeChildren(HWND parent) {
+    std::ostringstream lines;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT box = placeIn(child, parent);
+        lines << classOf(child) << " " << GetDlgCtrlID(child) << " " << box.left << "," << box.top
+              << " " << box.right - box.left << "x" << box.bottom - box.top << " \""
+              << textOf(child) << "\"" << stylesOf(child) << fontOf(child) << "\n";
+    }
+    return lines.str();
+}
+
+POINT clientOrigin(HWND window) {
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    return origin;
+}
+
+std::string describeWindow(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+    const auto extended = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+    std::ostringstream text;
+    text << "\"" << textOf(window) << "\" " << client.right << "x" << client.bottom
+         << ((style & WS_MINIMIZEBOX) ? " minimise" : "")
+         << ((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) ? " resizable" : "")
+         << ((extended & WS_EX_TOOLWINDOW) ? " tool" : "")
+         << (GetWindow(window, GW_OWNER) ? " owned" : "") << "\n";
+    return text.str();
+}
+
+std::string describeMenu(HMENU menu) {
+    std::string text;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        wchar_t caption[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
+        const bool separator =
+            (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : utf8(caption));
+        if (HMENU popup = GetSubMenu(menu, i))
+            text += "[" + describeMenu(popup) + "]";
+    }
+    return text;
+}
+
+// Runs look on the dialog of that title once open moves it into its own
+// modal loop, then closes the dialog.
+std::function<void()> lookAtDialog;
+void CALLBACK lookThenClose(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
+    KillTimer(nullptr, timer);
+    lookAtDialog();
+}
+
+class Win32Window : public ::testing::Test {
+protected:
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    Pictures pictures{instance};
+    GameFonts fonts;
+    test::TestRandom random{7U};
+    MainWindow window{instance, pictures, fonts, random};
+    HWND form1 = window.window();
+
+    void TearDown() override {
+        if (IsWindow(form1))
+            DestroyWindow(form1);
+        MSG quit;
+        PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE); // the next test's loops go on
+    }
+
+    HWND slot(int index) const { return GetDlgItem(GetDlgItem(form1, 1), 100 + index); }
+
+    void command(UINT id) const { SendMessageW(form1, WM_COMMAND, id, 0); }
+
+    void click(int index, UINT press, LPARAM releasedAt = MAKELPARAM(10, 10)) const {
+        SendMessageW(slot(index), press, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageW(slot(index), WM_LBUTTONUP, 0, releasedAt);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+
+    // What open, which enters a modal loop, shows in the window of that title.
+    static std::string whileOpen(const std::function<void()>& open, const wchar_t* title,
+                                 const std::function<std::string(HWND)>& look) {
+        std::string seen = "not opened";
+        lookAtDialog = [&] {
+            HWND dialog = FindWindowW(nullptr, title);
+            seen = look(dialog);
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        };
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, lookThenClose);
+        open();
+        KillTimer(nullptr, timer);
+        return seen;
+    }
+};
+
+TEST_F(Win32Window, Form1AsDesigned) {
+    RECT outer{};
+    GetWindowRect(form1, &outer);
+    EXPECT_NEAR(outer.left + outer.right, GetSystemMetrics(SM_CXSCREEN), 1) << "centred";
+    EXPECT_NEAR(outer.top + outer.bottom, GetSystemMetrics(SM_CYSCREEN), 1) << "centred";
+    EXPECT_EQ(describeWindow(form1) + describeMenu(GetMenu(form1)),
+              "\"토리무나 그림 맞추기 게임\" 644x323 minimise\n"
+              "파일(&F)[대하여..(&A)|-|종료]|게임(&G)[다시 시작(&S)|-|패스워드(&O)...]||");
+    EXPECT_EQ(describeChildren(form1),
+              "fCanvas 1 0,0 641x321 \"그림판\" font NanumGothicCoding -13 400 set 129\n");
+
+    HWND canvas = GetDlgItem(form1, 1);
+    EXPECT_EQ(GetClassLongPtrW(canvas, GCLP_HCURSOR),
+              reinterpret_cast<LONG_PTR>(pictures.handCursor()));
+    std::set<LONG> lefts;
+    std::set<LONG> tops;
+    for (int index = 0; index < 24; ++index) {
+        const RECT box = placeIn(slot(index), canvas);
+        lefts.insert(box.left);
+        tops.insert(box.top);
+        EXPECT_EQ(box.right - box.left, 84);
+        EXPECT_EQ(box.bottom - box.top, 84);
+        EXPECT_EQ(GetClassLongPtrW(slot(index), GCLP_HCURSOR),
+                  reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
+    }
+    EXPECT_EQ(lefts, (std::set<LONG>{7, 86, 165, 245, 324, 403, 482, 561}));
+    EXPECT_EQ(tops, (std::set<LONG>{16, 118, 219}));
+}
+
+TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
+    command(22);
+    HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(describeWindow(dialog) + describeChildren(dialog),
+              "\"패스워드 입력\" 218x75 tool\n"
+              "Edit 101 8,40 117x27 \"\" sunken tab password * font DejaVu Serif -16 400 set 0\n"
+              "Button 1 152,40 61x25 \"확인\" tab default font NanumGothicCoding -13 400 set 129\n"
+              "Static 102 8,8 73x25 \"패스워드\" font NanumGothic -15 400 set 129\n");
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 101));
+    HDC dc = GetDC(dialog);
+    for (auto [message, control, colour] :
+         {std::tuple{WM_CTLCOLORDLG, dialog, RGB(255, 224, 192)},
+          {WM_CTLCOLOREDIT, GetDlgItem(dialog, 101), RGB(192, 192, 192)}}) {
+        LOGBRUSH brush{};
+        GetObjectW(
+            reinterpret_cast<HBRUSH>(SendMessageW(dialog, message, reinterpret_cast<WPARAM>(dc),
+                                                  reinterpret_cast<LPARAM>(control))),
+            sizeof brush, &brush);
+        EXPECT_EQ(brush.lbColor, colour);
+    }
+    ReleaseDC(dialog, dc);
+
+    SetWindowTextW(GetDlgItem(dialog, 101), L"1");
+    command(22);
+    EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";
+    EXPECT_EQ(textOf(GetDlgItem(dialog, 101)), "1");
+    SendMessageW(form1, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the game goes on";
+}
+
+TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
+    const std::string seen =
+        whileOpen([&] { command(11); }, L"토리무나 그림 맞추기 게임에 대하여..",
+                  [&](HWND about) {
+                      const POINT origin = clientOrigin(about);
+                      return std::to_string(origin.x) + "," + std::to_string(origin.y) +
+                             (IsWindowEnabled(form1) ? " board enabled" : "") +
+                             (GetFocus() == GetDlgItem(about, IDOK) ? " focus on OK\n" : "\n") +
+                             describeWindow(about) + describeChildren(about);
+                  });
+    const std::string note = frmAbout::descriptionText();
+    EXPECT_EQ(
+        seen,
+        "156,129 focus on OK\n"
+        "\"토리무나 그림 맞추기 게임에 대하여..\" 382x237 owned\n"
+        "Button 1 259,175 108x23 \"확인\" tab default font MS Shell Dlg -12 400 set 129\n"
+        "pCard 202 0,16 84x84 \"\" sunken\n"
+        "Button 201 260,205 107x23 \"시스템 정보(&S)...\" tab font MS Shell Dlg -12 400 set 129\n"
+        "Static 203 104,59 259x94 \"" +
+            note +
+            "\" font MS Shell Dlg -12 400 set 129\n"
+            "Static 204 88,16 275x32 \"토리무나 그림 맞추기 게임\" font NanumGothic -19 700 set "
+            "129\n");
+}
+
+TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
+    click(3, WM_LBUTTONDOWN);
+    EXPECT_EQ(window.model().Turned(), 1);
+    click(3, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(window.model().Turned(), 1) << "the second press of a double click counted";
+    click(5, WM_LBUTTONDOWN, MAKELPARAM(200, 10));
+    EXPECT_EQ(window.model().Turned(), 1) << "a press released off the card counted";
+    click(5, WM_LBUTTONDOWN);
+    EXPECT_EQ(window.model().Turned(), 0);
+}
+
+TEST_F(Win32Window, ASlotTakesTheSizeOfItsPicture) {
+    window.ShowFace(0, 10);
+    RECT box{};
+    GetWindowRect(slot(0), &box);
+    EXPECT_EQ(box.bottom - box.top, 83);
+    window.ShowBack(0);
+    GetWindowRect(slot(0), &box);
+    EXPECT_EQ(box.bottom - box.top, 84);
+}
+
+TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
+    const std::string seen =
+        whileOpen([&] { window.guarded([] { throw GameError(GameErrorKind::Overflow); }); },
+                  L"Duomira", [](HWND box) { return textOf(GetDlgItem(box, 0xFFFF)); });
+    EXPECT_EQ(seen, "오버플로가 발생했습니다.");
+    EXPECT_TRUE(IsWindow(form1));
+}
+
+} // namespace
+} // namespace duomira
