@@ -106,26 +106,41 @@ std::string describeWindow(HWND window) {
     return text.str();
 }
 
-std::string describeMenu(HMENU menu) {
+std::string describeItems(HMENU menu, const std::function<std::string(int)>& after) {
     std::string text;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         wchar_t caption[64] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
         const bool separator =
             (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
-        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : utf8(caption));
-        if (HMENU popup = GetSubMenu(menu, i))
-            text += "[" + describeMenu(popup) + "]";
+        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : utf8(caption)) + after(i);
     }
     return text;
 }
 
-// Runs look on the dialog of that title once open moves it into its own
-// modal loop, then closes the dialog.
-std::function<void()> lookAtDialog;
+// The titles of the bar, each with its items in brackets.
+std::string describeMenuBar(HMENU bar) {
+    return describeItems(bar, [bar](int i) {
+        HMENU popup = GetSubMenu(bar, i);
+        return popup != nullptr ? "[" + describeItems(popup, [](int) { return ""; }) + "]"
+                                : std::string();
+    });
+}
+
+// What a test looks at in a dialog once its opener has entered the dialog's
+// modal loop; the timer below runs it there, then closes the dialog.
+struct DialogWatch {
+    const wchar_t* title;
+    std::function<std::string(HWND)> look;
+    std::string seen = "not opened";
+};
+DialogWatch* watching = nullptr;
+
 void CALLBACK lookThenClose(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
     KillTimer(nullptr, timer);
-    lookAtDialog();
+    HWND dialog = FindWindowW(nullptr, watching->title);
+    watching->seen = watching->look(dialog);
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 class Win32Window : public ::testing::Test {
@@ -158,17 +173,14 @@ protected:
 
     // What open, which enters a modal loop, shows in the window of that title.
     static std::string whileOpen(const std::function<void()>& open, const wchar_t* title,
-                                 const std::function<std::string(HWND)>& look) {
-        std::string seen = "not opened";
-        lookAtDialog = [&] {
-            HWND dialog = FindWindowW(nullptr, title);
-            seen = look(dialog);
-            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        };
+                                 std::function<std::string(HWND)> look) {
+        DialogWatch watch{title, std::move(look)};
+        watching = &watch;
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, lookThenClose);
         open();
         KillTimer(nullptr, timer);
-        return seen;
+        watching = nullptr;
+        return watch.seen;
     }
 };
 
@@ -177,7 +189,7 @@ TEST_F(Win32Window, Form1AsDesigned) {
     GetWindowRect(form1, &outer);
     EXPECT_NEAR(outer.left + outer.right, GetSystemMetrics(SM_CXSCREEN), 1) << "centred";
     EXPECT_NEAR(outer.top + outer.bottom, GetSystemMetrics(SM_CYSCREEN), 1) << "centred";
-    EXPECT_EQ(describeWindow(form1) + describeMenu(GetMenu(form1)),
+    EXPECT_EQ(describeWindow(form1) + describeMenuBar(GetMenu(form1)),
               "\"토리무나 그림 맞추기 게임\" 644x323 minimise\n"
               "파일(&F)[대하여..(&A)|-|종료]|게임(&G)[다시 시작(&S)|-|패스워드(&O)...]||");
     EXPECT_EQ(describeChildren(form1),
