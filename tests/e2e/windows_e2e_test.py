@@ -2,8 +2,9 @@
 # (a private Xvfb), in the Wine prefix of the environment: it opens with every card face down, turns exactly the
 # card clicked, turns a miss back after the interval and counts it in the
 # menu bar's last title, blocks the board under About, whose button shows the
-# launcher's message box, reveals every pair for the access number, and ends
-# with its window, taking the password dialog with it. Screenshots go to
+# launcher's message box, reveals every pair for the access number, plays on
+# to the last pair, and ends with its window, taking the password dialog
+# with it. Screenshots go to
 # SHOTS for a look by eye.
 #     windows_e2e_test.py WINE PROGRAM PROBE READER ASSETS SHOTS
 
@@ -64,7 +65,7 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(self.status(), "", "the status title after the deal")
         self.shot("deal")
 
-        self.play_until_a_miss(back, faces)
+        attempts, open_pairs = self.play_until_a_miss(back, faces)
         self.shot("after-miss")
 
         screen.keys(window, "alt+f", "a")
@@ -88,6 +89,18 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(sorted(shown.count(face) for face in faces), [2] * 12)
         wait_until(lambda: not screen.windows_titled(PASSWORD), "the password dialog to close")
         self.shot("revealed")
+
+        # The revealed cards are still in play: the pairs not yet found, each
+        # clicked as a pair, end the game.
+        for face in faces:
+            first, second = [card for card in range(24) if shown[card] == face]
+            if first not in open_pairs:
+                screen.click(first)
+                screen.click(second)
+                attempts += 1
+        wait_until(lambda: self.status() == f"{attempts}번째에 12개 성공했네요", "the last pair")
+        wait_until(lambda: screen.pictures() == shown, "the board back after its blink")
+        self.shot("won")
 
         screen.keys(window, "alt+g", "o")
         screen.wait_window(PASSWORD)
@@ -118,7 +131,7 @@ class WindowsProgram(unittest.TestCase):
             self.assertIn(outcome, faces)
             wait_until(lambda: screen.pictures()[second] == back, "the miss to turn back")
             self.assertEqual(self.status(), f"{attempt}회")
-            return
+            return attempt, open_pairs
         self.fail("every two cards from the left were a pair")
 
     @staticmethod
