@@ -236,6 +236,9 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     }
     ReleaseDC(dialog, dc);
 
+    MSG escape{GetDlgItem(dialog, 101), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(window.takeDialogMessage(escape));
+    EXPECT_TRUE(IsWindow(dialog)) << "Escape closed the password dialog";
     SetWindowTextW(GetDlgItem(dialog, 101), L"1");
     command(22);
     EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";

@@ -66,8 +66,9 @@ class Screen:
         return (self.client[0] + LEFTS[card % 8] + 2, self.client[1] + TOPS[card // 8] + 2,
                 SEEN_WIDTH, SEEN_HEIGHT)
 
-    def click(self, card):
-        self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]), "click", "1")
+    def click(self, card, times=1):
+        self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
+                     "click", "--repeat", str(times), "--delay", "60", "1")
 
     def pictures(self):
         # The 24 card pictures as rows of 4-byte pixels (blue, green, red,
