@@ -24,6 +24,22 @@ bool isPressed(HWND slot) {
     return GetWindowLongPtrW(slot, kPressedSlot) != 0;
 }
 
+// The picture and the sunken border around it.
+SIZE slotSize(HBITMAP picture) {
+    const SIZE size = pictureSize(picture);
+    const int border = 2 * form1::kSlotBorderPixels;
+    return {size.cx + border, size.cy + border};
+}
+
+void fitPicture(HWND slot, HBITMAP picture) {
+    const SIZE size = slotSize(picture);
+    RECT box{};
+    GetWindowRect(slot, &box);
+    if (box.right - box.left == size.cx && box.bottom - box.top == size.cy)
+        return;
+    SetWindowPos(slot, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void paint(HWND slot) {
     PAINTSTRUCT paint{};
     HDC target = BeginPaint(slot, &paint);
@@ -101,22 +117,23 @@ void registerCardSlotClass(HINSTANCE instance) {
     RegisterClassExW(&type);
 }
 
+// Under Wine every window call is a trip to its server, which is most of
+// the start-up's time: a slot is made at its final size, without a caption,
+// and a new picture of the same size resizes nothing.
 HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool visible) {
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
+    const SIZE size = slotSize(picture);
     HWND slot = CreateWindowExW(
-        WS_EX_CLIENTEDGE, kCardSlotClass, L"", style, corner.x, corner.y, 0, 0, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        WS_EX_CLIENTEDGE, kCardSlotClass, nullptr, style, corner.x, corner.y, size.cx, size.cy,
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
-    showPicture(slot, picture);
+    SetWindowLongPtrW(slot, kPictureSlot, reinterpret_cast<LONG_PTR>(picture));
     return slot;
 }
 
 void showPicture(HWND slot, HBITMAP picture) {
     SetWindowLongPtrW(slot, kPictureSlot, reinterpret_cast<LONG_PTR>(picture));
-    const SIZE size = pictureSize(picture);
-    const int border = 2 * form1::kSlotBorderPixels;
-    SetWindowPos(slot, nullptr, 0, 0, size.cx + border, size.cy + border,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitPicture(slot, picture);
     InvalidateRect(slot, nullptr, FALSE);
 }
 
