@@ -197,16 +197,17 @@ void MainWindow::centreOnScreen() const {
 
 void MainWindow::layOutCards() {
     const form1::CardGrid grid = form1::measureCardGrid();
-    const POINT first{twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop)};
-    for (int Pos = 1; Pos < kCardCount; ++Pos) {
-        HWND slot =
-            createCardSlot(fCanvas_, kFirstCardId + Pos, first, shownPicture(pCard_[0]), false);
-        pCard_.at(static_cast<std::size_t>(Pos)) = slot;
-        // A later slot lies above the one before it where the two overlap.
-        SetWindowPos(slot, HWND_TOP, twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos)), 0,
-                     0, SWP_NOSIZE | SWP_NOACTIVATE);
-        ShowWindow(slot, SW_SHOWNA);
+    // A later slot lies above the one before it where the two overlap. A new
+    // child window goes below its siblings, so the copies are made from the
+    // last to the first, and the designed slot then goes below them all.
+    for (int Pos = kCardCount - 1; Pos >= 1; --Pos) {
+        // Made in place and visible: the form is still hidden, so nothing is
+        // drawn before it shows.
+        const POINT corner{twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos))};
+        pCard_.at(static_cast<std::size_t>(Pos)) =
+            createCardSlot(fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true);
     }
+    SetWindowPos(pCard_[0], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 // The slots are a control array of their own: a card without a slot is the
