@@ -49,6 +49,14 @@ HMENU createMenuBar() {
     return bar;
 }
 
+std::wstring menuCaption(HMENU menu, UINT id) {
+    std::wstring caption(
+        static_cast<std::size_t>(GetMenuStringW(menu, id, nullptr, 0, MF_BYCOMMAND)) + 1, L'\0');
+    caption.resize(static_cast<std::size_t>(
+        GetMenuStringW(menu, id, caption.data(), static_cast<int>(caption.size()), MF_BYCOMMAND)));
+    return caption;
+}
+
 PixelRect rectOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
@@ -228,6 +236,10 @@ void MainWindow::ShowBack(Int16 card) {
 
 void MainWindow::SetStatus(const std::string& text) {
     std::wstring caption = widen(text);
+    // The game sets the same text again at each deal; redrawing the bar then
+    // costs a new layout of the window's frame and changes nothing.
+    if (caption == menuCaption(menuBar_, kMnuCountCommand))
+        return;
     MENUITEMINFOW item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_STRING;
