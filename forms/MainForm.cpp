@@ -21,6 +21,25 @@ Int16 gridPitch(double frameLength, Int16 origin, int cells) {
 
 } // namespace
 
+void runCommand(Command command, MenuCommands& window) {
+    switch (command) {
+    case Command::About:
+        window.mnuabout_Click();
+        break;
+    case Command::End:
+        window.mnuEnd_Click();
+        break;
+    case Command::Start:
+        window.mnuStart_Click();
+        break;
+    case Command::Password:
+        window.mnuOpen_Click();
+        break;
+    case Command::None:
+        break;
+    }
+}
+
 CardGrid measureCardGrid() {
     CardGrid grid{};
     grid.OriginX = toInt16(roundHalfEven(kSlotLeft));

@@ -28,6 +28,18 @@ inline constexpr int kCloseIntervalMs = 300;
 
 enum class Command { None, About, End, Start, Password };
 
+// What the menu commands do: each front end's window in its own way.
+class MenuCommands {
+public:
+    virtual ~MenuCommands() = default;
+    virtual void mnuabout_Click() = 0;
+    virtual void mnuEnd_Click() = 0;
+    virtual void mnuStart_Click() = 0;
+    virtual void mnuOpen_Click() = 0;
+};
+
+void runCommand(Command command, MenuCommands& window);
+
 // The menu bar in order: a title, then its items; "-" is a separator. A
 // title without items is a plain title; the last one shows the status text.
 struct MenuEntry {

@@ -20,4 +20,14 @@ private:
     GameErrorKind kind_;
 };
 
+// Runs the action of one event; a game error abandons it and goes to show,
+// which tells the player, and the program goes on.
+template <typename Action, typename Show> void guardGameErrors(Action&& action, Show&& show) {
+    try {
+        action();
+    } catch (const GameError& error) {
+        show(error);
+    }
+}
+
 } // namespace duomira

@@ -86,29 +86,10 @@ void MainWindow::createActions() {
         } else {
             const form1::Command command = entry.command;
             connect(menu->addAction(caption), &QAction::triggered, this,
-                    [this, command] { runCommand(command); });
+                    [this, command] { form1::runCommand(command, *this); });
         }
     }
     mnuCount_ = lastTitle;
-}
-
-void MainWindow::runCommand(form1::Command command) {
-    switch (command) {
-    case form1::Command::About:
-        mnuabout_Click();
-        break;
-    case form1::Command::End:
-        mnuEnd_Click();
-        break;
-    case form1::Command::Start:
-        mnuStart_Click();
-        break;
-    case form1::Command::Password:
-        mnuOpen_Click();
-        break;
-    case form1::Command::None:
-        break;
-    }
 }
 
 void MainWindow::Form_Load() {

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <utility>
 
 class QAction;
 class QGroupBox;
@@ -21,7 +22,7 @@ namespace duomira {
 
 // The game window: the board frame with its 24 card slots, the menus, the
 // close timer, and the status text in the last title of the menu bar.
-class MainWindow : public QMainWindow, public BoardView {
+class MainWindow : public QMainWindow, public BoardView, public form1::MenuCommands {
     Q_OBJECT
 public:
     // The random source is the game's; tests hand in a scripted one.
@@ -46,12 +47,14 @@ public:
     // Every event the player or the timer raises runs through here, so the
     // game's own errors are shown in one place and the program goes on.
     template <typename Action> void guarded(Action&& action) {
-        try {
-            action();
-        } catch (const GameError& error) {
-            showGameError(error);
-        }
+        guardGameErrors(std::forward<Action>(action),
+                        [this](const GameError& error) { showGameError(error); });
     }
+
+    void mnuabout_Click() override;
+    void mnuEnd_Click() override;
+    void mnuStart_Click() override;
+    void mnuOpen_Click() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -65,11 +68,6 @@ private:
     void showGameError(const GameError& error);
     CardSlot* slotOf(Int16 card) const;
 
-    void runCommand(form1::Command command);
-    void mnuabout_Click();
-    void mnuEnd_Click();
-    void mnuStart_Click();
-    void mnuOpen_Click();
     void Form_Unload();
 
     PictureSet pictures_;

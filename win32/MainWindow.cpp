@@ -176,7 +176,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     if (lParam == 0) {
-        runCommand(commandOf(static_cast<UINT>(id)));
+        form1::runCommand(commandOf(static_cast<UINT>(id)), *this);
         return;
     }
     const int Index = id - kFirstCardId;
@@ -266,25 +266,6 @@ void MainWindow::Beep() {
 void MainWindow::showGameError(const GameError& error) const {
     MessageBoxW(form1_, widen(gameErrorText(error.kind())).c_str(), widen(kAppTitle).c_str(),
                 MB_OK | MB_ICONERROR);
-}
-
-void MainWindow::runCommand(form1::Command command) {
-    switch (command) {
-    case form1::Command::About:
-        mnuabout_Click();
-        break;
-    case form1::Command::End:
-        mnuEnd_Click();
-        break;
-    case form1::Command::Start:
-        mnuStart_Click();
-        break;
-    case form1::Command::Password:
-        mnuOpen_Click();
-        break;
-    case form1::Command::None:
-        break;
-    }
 }
 
 void MainWindow::mnuabout_Click() {

@@ -12,12 +12,13 @@
 #include <windows.h>
 
 #include <array>
+#include <utility>
 
 namespace duomira {
 
 // The game window Form1: the board frame with its 24 card slots, the menus,
 // the close timer, and the status text in the last title of the menu bar.
-class MainWindow final : public BoardView {
+class MainWindow final : public BoardView, public form1::MenuCommands {
 public:
     MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
                RandomSource& random);
@@ -43,12 +44,14 @@ public:
     // Every event that reaches the game runs through here, so the game's own
     // errors are shown in one place and the program goes on.
     template <typename Action> void guarded(Action&& action) {
-        try {
-            action();
-        } catch (const GameError& error) {
-            showGameError(error);
-        }
+        guardGameErrors(std::forward<Action>(action),
+                        [this](const GameError& error) { showGameError(error); });
     }
+
+    void mnuabout_Click() override;
+    void mnuEnd_Click() override;
+    void mnuStart_Click() override;
+    void mnuOpen_Click() override;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -65,11 +68,6 @@ private:
     void centreOnScreen() const;
     void layOutCards();
     void Form_Unload();
-    void runCommand(form1::Command command);
-    void mnuabout_Click();
-    static void mnuEnd_Click();
-    void mnuStart_Click();
-    void mnuOpen_Click();
 
     HINSTANCE instance_;
     const Pictures& pictures_;
