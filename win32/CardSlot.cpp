@@ -6,6 +6,8 @@
 
 #include <windowsx.h>
 
+#include <iterator>
+
 namespace duomira {
 
 namespace {
@@ -40,18 +42,36 @@ void fitPicture(HWND slot, HBITMAP picture) {
     SetWindowPos(slot, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void drawPicture(HDC target, POINT corner, HBITMAP picture) {
+    HDC source = CreateCompatibleDC(target);
+    const HGDIOBJ previous = SelectObject(source, picture);
+    const SIZE size = pictureSize(picture);
+    BitBlt(target, corner.x, corner.y, size.cx, size.cy, source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+// The border as the system draws a client edge, and the picture inside it.
+void draw(HWND slot, HDC target, POINT corner) {
+    RECT box{};
+    GetWindowRect(slot, &box);
+    RECT edge{corner.x, corner.y, corner.x + box.right - box.left, corner.y + box.bottom - box.top};
+    DrawEdge(target, &edge, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    if (HBITMAP picture = shownPicture(slot))
+        drawPicture(target, {edge.left, edge.top}, picture);
+    else
+        FillRect(target, &edge, GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// A card turned on the shown board: the border and the picture in one pass
+// over the whole window. Under Wine each device context costs several trips
+// to its server, and BeginPaint would take one for each.
 void paint(HWND slot) {
-    PAINTSTRUCT paint{};
-    HDC target = BeginPaint(slot, &paint);
-    if (HBITMAP picture = shownPicture(slot)) {
-        HDC source = CreateCompatibleDC(target);
-        const HGDIOBJ previous = SelectObject(source, picture);
-        const SIZE size = pictureSize(picture);
-        BitBlt(target, 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
-    }
-    EndPaint(slot, &paint);
+    HDC target = GetWindowDC(slot);
+    draw(slot, target, {0, 0});
+    ReleaseDC(slot, target);
+    // All of it is drawn, the border included.
+    RedrawWindow(slot, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOERASE);
 }
 
 // The release counts where the box is seen, its border included.
@@ -79,6 +99,9 @@ LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         paint(slot);
         return 0;
+    case WM_ERASEBKGND:
+        // The picture covers the client: erasing it first would only flicker.
+        return 1;
     case WM_LBUTTONDOWN:
         setPressed(slot, true);
         SetCapture(slot);
@@ -112,7 +135,6 @@ void registerCardSlotClass(HINSTANCE instance) {
     type.hInstance = instance;
     // The board's hand stops at the cards.
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     type.lpszClassName = kCardSlotClass;
     RegisterClassExW(&type);
 }
@@ -134,7 +156,21 @@ HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool vis
 void showPicture(HWND slot, HBITMAP picture) {
     SetWindowLongPtrW(slot, kPictureSlot, reinterpret_cast<LONG_PTR>(picture));
     fitPicture(slot, picture);
-    InvalidateRect(slot, nullptr, FALSE);
+    // A slot not on screen yet is drawn whole when it shows: the deal that
+    // turns the cards over before the board first shows asks for nothing.
+    if (IsWindowVisible(slot))
+        InvalidateRect(slot, nullptr, FALSE);
+}
+
+// By its class, so that a slot whose procedure someone wrapped still counts.
+bool isCardSlot(HWND window) {
+    wchar_t name[std::size(kCardSlotClass) + 1]{};
+    return GetClassNameW(window, name, static_cast<int>(std::size(name))) != 0 &&
+           lstrcmpW(name, kCardSlotClass) == 0;
+}
+
+void drawCardSlot(HWND slot, HDC target, POINT corner) {
+    draw(slot, target, corner);
 }
 
 HBITMAP shownPicture(HWND slot) {

@@ -17,4 +17,9 @@ HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool vis
 void showPicture(HWND slot, HBITMAP picture);
 HBITMAP shownPicture(HWND slot);
 
+bool isCardSlot(HWND window);
+// The box as it shows, border and picture, with its window's top-left corner
+// at corner of target: its parent draws a whole board in one pass this way.
+void drawCardSlot(HWND slot, HDC target, POINT corner);
+
 } // namespace duomira
