@@ -1,8 +1,11 @@
 #include "Canvas.h"
 
 #include "Boundary.h"
+#include "CardSlot.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace duomira {
 
@@ -50,17 +53,55 @@ void paintFrame(HWND canvas, HDC dc) {
     SelectObject(dc, previousFont);
 }
 
+BOOL CALLBACK collectCardSlot(HWND child, LPARAM cards) {
+    if (isCardSlot(child))
+        reinterpret_cast<std::vector<HWND>*>(cards)->push_back(child);
+    return TRUE;
+}
+
+// The cards in the order they lie, the lowest first.
+std::vector<HWND> cardsOn(HWND canvas) {
+    std::vector<HWND> cards;
+    EnumChildWindows(canvas, collectCardSlot, reinterpret_cast<LPARAM>(&cards));
+    std::reverse(cards.begin(), cards.end());
+    return cards;
+}
+
+void paintCards(HWND canvas, HDC dc) {
+    POINT origin{0, 0};
+    ClientToScreen(canvas, &origin);
+    for (HWND card : cardsOn(canvas)) {
+        if (!IsWindowVisible(card))
+            continue;
+        RECT box{};
+        GetWindowRect(card, &box);
+        drawCardSlot(card, dc, {box.left - origin.x, box.top - origin.y});
+    }
+}
+
+// The frame and the cards on it in one device context, then all of it is
+// valid at once: under Wine each window's own painting costs some fifteen
+// trips to its server, and the board has twenty-four cards.
 void paint(HWND canvas) {
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(canvas, &paint);
+    HDC dc = GetDCEx(canvas, nullptr, DCX_CACHE);
+    RECT client{};
+    GetClientRect(canvas, &client);
+    FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetClassLongPtrW(canvas, GCLP_HBRBACKGROUND)));
     paintFrame(canvas, dc);
-    EndPaint(canvas, &paint);
+    paintCards(canvas, dc);
+    ReleaseDC(canvas, dc);
+    RedrawWindow(canvas, nullptr, nullptr,
+                 RDW_VALIDATE | RDW_NOFRAME | RDW_NOERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         paint(canvas);
+        return 0;
+    case WM_NCPAINT:
+        // The frame has no border: the system would still take a device
+        // context, a few trips to Wine's server, to draw nothing.
         return 0;
     case WM_SETFONT:
         // The caption's font, kept and answered like any control's.
