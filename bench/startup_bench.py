@@ -6,7 +6,11 @@ idle, for the game and its yardstick windows, in one interleaved run.
 The Qt game runs against a bare Qt window (and a Korean text window); with
 --wine, the Windows program runs under Wine against a bare Win32 window, with
 the Wine prefix of the environment and its server kept running throughout,
-in the locale WINE_LOCALE (a Korean one, as the game's players have)."""
+in the locale WINE_LOCALE (a Korean one, as the game's players have). Wine
+and both Windows programs run on one CPU (BENCH_WINE_CPUS, "0"; empty for
+any): on a machine of few virtual CPUs every request to the Wine server that
+wakes another one may take several times as long, and that, not the
+programs' own work, would decide the figures."""
 
 import os
 import statistics
@@ -90,6 +94,15 @@ def report(results, game, yardstick, time_target, memory_target):
           + (f" (target <= +{memory_target})" if memory_target else ""))
 
 
+def interleaved(x, programs):
+    # Every program once a round, so that all see the same machine.
+    results = {name: [] for name in programs}
+    for _ in range(RUNS):
+        for name, (command, window_title, program_env) in programs.items():
+            results[name].append(one_run(x, command, window_title, program_env))
+    return results
+
+
 def main():
     arguments = sys.argv[1:]
     wine = None
@@ -101,20 +114,21 @@ def main():
     programs = {"game": ([arguments[0]], title, env), "bare": ([arguments[1]], "bare", env)}
     if len(arguments) > 2:
         programs["text"] = ([arguments[2]], "text", env)
+    x = xdisplay.Display()  # the Xvfb that xvfb-run started for the bench
+    results = interleaved(x, programs)
     if wine:
+        # A round of their own: the first Wine program after a Qt one on the
+        # same X server takes some 100 ms longer to start talking to it.
         loader, game, bare = wine
         korean = dict(env, LC_ALL=os.environ.get("WINE_LOCALE", "C.UTF-8"))
-        programs["Windows game"] = ([loader, game], title, korean)
-        programs["bare Win32"] = ([loader, bare], "bare", korean)
+        cpus = os.environ.get("BENCH_WINE_CPUS", "0")
+        pinned = ["taskset", "-c", cpus] if cpus else []
         # One Wine server for the whole run, as on a desktop where Wine is in use.
         server = os.path.join(os.path.dirname(loader), "wineserver")
-        subprocess.run([server, "-p"], check=True)
-    x = xdisplay.Display()  # the Xvfb that xvfb-run started for the bench
-    results = {name: [] for name in programs}
-    for _ in range(RUNS):  # interleaved, so all see the same machine
-        for name, (command, window_title, program_env) in programs.items():
-            results[name].append(one_run(x, command, window_title, program_env))
-    if wine:
+        subprocess.run([*pinned, server, "-p"], check=True)
+        results.update(interleaved(x, {
+            "Windows game": ([*pinned, loader, game], title, korean),
+            "bare Win32": ([*pinned, loader, bare], "bare", korean)}))
         subprocess.run([server, "-k"], check=True)  # and every Wine process with it
     print(f"runs each: {RUNS}; medians, with min-max in brackets")
     report(results, "game", "bare", 1.15, 3)
