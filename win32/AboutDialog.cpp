@@ -1,7 +1,6 @@
 #include "AboutDialog.h"
 
 #include "AboutForm.h"
-#include "Boundary.h"
 #include "CardSlot.h"
 #include "ControlIds.h"
 #include "DialogParts.h"
@@ -35,15 +34,8 @@ void AboutDialog::showModal(HWND owner) {
 }
 
 INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return atWindowBoundary<INT_PTR>([&]() -> INT_PTR {
-        if (message == WM_INITDIALOG) {
-            auto* self = reinterpret_cast<AboutDialog*>(lParam);
-            attach(dialog, self);
-            self->frmAbout_ = dialog;
-        }
-        AboutDialog* self = attached<AboutDialog>(dialog);
-        return self != nullptr ? self->handle(message, wParam, lParam) : FALSE;
-    });
+    return forwardToDialog(dialog, message, wParam, lParam, &AboutDialog::frmAbout_,
+                           &AboutDialog::handle);
 }
 
 INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {

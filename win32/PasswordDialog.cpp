@@ -1,6 +1,5 @@
 #include "PasswordDialog.h"
 
-#include "Boundary.h"
 #include "ControlIds.h"
 #include "DialogParts.h"
 #include "FormTypes.h"
@@ -56,15 +55,8 @@ bool PasswordDialog::takeDialogMessage(MSG& message) const {
 
 INT_PTR CALLBACK PasswordDialog::procedure(HWND dialog, UINT message, WPARAM wParam,
                                            LPARAM lParam) {
-    return atWindowBoundary<INT_PTR>([&]() -> INT_PTR {
-        if (message == WM_INITDIALOG) {
-            auto* self = reinterpret_cast<PasswordDialog*>(lParam);
-            attach(dialog, self);
-            self->fmGetPass_ = dialog;
-        }
-        PasswordDialog* self = attached<PasswordDialog>(dialog);
-        return self != nullptr ? self->handle(message, wParam, lParam) : FALSE;
-    });
+    return forwardToDialog(dialog, message, wParam, lParam, &PasswordDialog::fmGetPass_,
+                           &PasswordDialog::handle);
 }
 
 INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
