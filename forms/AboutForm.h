@@ -21,7 +21,7 @@ inline constexpr char kCmdSysInfoCaption[] = "시스템 정보(&S)...";
 inline constexpr TwipsRect kLblDescription{1560, 885, 3885, 1410};
 inline constexpr TwipsRect kLblTitle{1320, 240, 4125, 480};
 inline constexpr const char* kLblTitleCaption = form1::kCaption;
-inline constexpr FontSpec kLblTitleFont{KoreanFace::Dotum, 14.25, kWeightBold};
+inline constexpr FontStyle kLblTitleFont{KoreanFace::Dotum, 14.25, kWeightBold};
 inline constexpr Rgb kTextColour{0, 0, 0};
 
 // The two elements of Line1 as the bands of pixels they cover: a grey line

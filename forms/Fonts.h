@@ -16,7 +16,7 @@ enum class KoreanFace {
 inline constexpr int kWeightNormal = 400;
 inline constexpr int kWeightBold = 700;
 
-struct FontSpec {
+struct FontStyle {
     KoreanFace face;
     double points;
     int weight;

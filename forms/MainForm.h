@@ -16,7 +16,7 @@ inline constexpr Rgb kBackground{192, 192, 192};
 
 inline constexpr char kCanvasCaption[] = "그림판";
 inline constexpr TwipsRect kCanvas{0, 0, 9615, 4815};
-inline constexpr FontSpec kCanvasFont{KoreanFace::GulimChe, 9.75, kWeightNormal};
+inline constexpr FontStyle kCanvasFont{KoreanFace::GulimChe, 9.75, kWeightNormal};
 
 // Only slot 0 is designed; the others are copied from it as the board loads.
 inline constexpr double kSlotLeft = 105;

@@ -11,22 +11,22 @@ inline constexpr char kCaption[] = "패스워드 입력";
 inline constexpr double kClientWidth = 3270;
 inline constexpr double kClientHeight = 1125;
 inline constexpr Rgb kBackground{255, 224, 192};
-inline constexpr FontSpec kFormFont{KoreanFace::Gulim, 8.25, kWeightNormal};
+inline constexpr FontStyle kFormFont{KoreanFace::Gulim, 8.25, kWeightNormal};
 
 // In creation order. The OK button is the default button; nothing is the
 // cancel button, so Escape leaves the dialog open.
 inline constexpr TwipsRect kCommand1{2280, 600, 915, 375};
-inline constexpr FontSpec kCommand1Font{KoreanFace::GulimChe, 9.75, kWeightNormal};
+inline constexpr FontStyle kCommand1Font{KoreanFace::GulimChe, 9.75, kWeightNormal};
 
 // Holds the focus when the dialog opens; its laid-out text is emptied on load.
 inline constexpr TwipsRect kTPass{120, 600, 1755, 405};
 inline constexpr char kTPassLaidOutText[] = "*****";
-inline constexpr FontSpec kTPassFont{KoreanFace::MsSerif, 12, kWeightNormal};
+inline constexpr FontStyle kTPassFont{KoreanFace::MsSerif, 12, kWeightNormal};
 inline constexpr char kPasswordCharacter = '*';
 inline constexpr Rgb kTPassBackground{192, 192, 192};
 
 inline constexpr TwipsRect kLabel1{120, 120, 1095, 375};
 inline constexpr char kLabel1Caption[] = "패스워드";
-inline constexpr FontSpec kLabel1Font{KoreanFace::Gulim, 11.25, kWeightNormal};
+inline constexpr FontStyle kLabel1Font{KoreanFace::Gulim, 11.25, kWeightNormal};
 
 } // namespace duomira::fmGetPass

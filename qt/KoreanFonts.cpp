@@ -4,15 +4,15 @@
 
 namespace duomira {
 
-QFont koreanFont(const FontSpec& spec) {
+QFont koreanFont(const FontStyle& style) {
     QStringList families;
-    for (const char* family : familiesOf(spec.face))
+    for (const char* family : familiesOf(style.face))
         families << QString::fromUtf8(family);
     QFont font;
     font.setFamilies(families);
-    font.setPointSizeF(spec.points);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
-    font.setStyleHint(isFixedPitch(spec.face) ? QFont::Monospace : QFont::SansSerif);
+    font.setPointSizeF(style.points);
+    font.setWeight(static_cast<QFont::Weight>(style.weight));
+    font.setStyleHint(isFixedPitch(style.face) ? QFont::Monospace : QFont::SansSerif);
     return font;
 }
 

@@ -7,6 +7,6 @@
 namespace duomira {
 
 // A font of the forms as Qt's: fontconfig takes the first family installed.
-QFont koreanFont(const FontSpec& spec);
+QFont koreanFont(const FontStyle& style);
 
 } // namespace duomira

@@ -61,11 +61,11 @@ BYTE pitchAndFamilyOf(KoreanFace face) {
     return face == KoreanFace::MsSerif ? VARIABLE_PITCH | FF_ROMAN : VARIABLE_PITCH | FF_SWISS;
 }
 
-HFONT createFont(HDC screen, const FontSpec& spec) {
-    const std::wstring family = installedFamily(screen, spec.face);
-    return CreateFontW(pixelHeight(spec.points, screenDpi(screen)), 0, 0, 0, spec.weight, FALSE,
-                       FALSE, FALSE, charSetOf(spec.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, pitchAndFamilyOf(spec.face), family.c_str());
+HFONT createFont(HDC screen, const FontStyle& style) {
+    const std::wstring family = installedFamily(screen, style.face);
+    return CreateFontW(pixelHeight(style.points, screenDpi(screen)), 0, 0, 0, style.weight, FALSE,
+                       FALSE, FALSE, charSetOf(style.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, pitchAndFamilyOf(style.face), family.c_str());
 }
 
 bool hasHangulGlyphs(HDC screen, HFONT font) {
@@ -108,9 +108,9 @@ private:
     HDC dc_;
 };
 
-HFONT designFont(const FontSpec& spec) {
+HFONT designFont(const FontStyle& style) {
     const ScreenDc screen;
-    return createFont(screen.get(), spec);
+    return createFont(screen.get(), style);
 }
 
 HFONT aboutFormFont() {
