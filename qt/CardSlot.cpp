@@ -13,8 +13,10 @@ CardSlot::CardSlot(QWidget* parent) : QLabel(parent) {
 
 void CardSlot::showPicture(const QPixmap& picture) {
     setPixmap(picture);
+    // A picture drawn for a denser screen still covers its designed size.
+    const QSize size = picture.deviceIndependentSize().toSize();
     const int border = 2 * frameWidth();
-    resize(picture.width() + border, picture.height() + border);
+    resize(size.width() + border, size.height() + border);
 }
 
 void CardSlot::mousePressEvent(QMouseEvent* event) {
