@@ -1,5 +1,10 @@
 #include "SmallPictures.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
 #include <string_view>
 
 namespace duomira::art {
@@ -101,6 +106,44 @@ MaskedPicture letterI16() {
     return picture;
 }
 
+// The top left corners of the middle, ring and little fingers, in the hand's pixels.
+const std::array<QPointF, 3> kFingerTops{{{7.5, 5.5}, {10.5, 6.5}, {13.5, 7.5}}};
+
+// The pixel hand traced through the middle of its outline pixels, in its pixels:
+// a pen one pixel wide covers exactly the pixel outline.
+QPainterPath handOutline() {
+    QPainterPath hand(QPointF(4.5, 12.5)); // where thumb and index finger meet
+    hand.lineTo(4.5, 2);
+    hand.quadTo(4.5, 0.5, 6, 0.5);
+    hand.quadTo(7.5, 0.5, 7.5, 2);
+    for (const QPointF top : kFingerTops) {
+        hand.lineTo(top);
+        hand.lineTo(top + QPointF(2, 0));
+        hand.quadTo(top + QPointF(3, 0), top + QPointF(3, 1));
+    }
+    hand.lineTo(16.5, 17.5);
+    hand.lineTo(15.5, 19.5);
+    hand.lineTo(15.5, 21.5);
+    hand.lineTo(4.5, 21.5);
+    hand.lineTo(4.5, 19.5);
+    hand.lineTo(1.5, 14.5);
+    hand.quadTo(0.5, 13.5, 0.5, 12);
+    hand.quadTo(0.5, 10.5, 2, 10.5);
+    hand.quadTo(3, 10.5, 4.5, 12.5);
+    hand.closeSubpath();
+    return hand;
+}
+
+// The lines between the four fingers, down to the knuckles.
+QPainterPath fingerGaps() {
+    QPainterPath gaps;
+    for (const QPointF top : kFingerTops) {
+        gaps.moveTo(top);
+        gaps.lineTo(top.x(), 11);
+    }
+    return gaps;
+}
+
 } // namespace
 
 std::vector<MaskedPicture> windowIconImages() {
@@ -132,6 +175,32 @@ MaskedPicture handCursorImage() {
     };
     stamp(picture, outline, 0, 0, kBlack);
     stamp(picture, fill, 0, 0, kWhite);
+    return picture;
+}
+
+// Drawn aliased, so every pixel is black, white or clear as a cursor's are.
+MaskedPicture handCursorDrawing(qreal ratio) {
+    const int size = qRound(32 * ratio);
+    QImage canvas(size, size, QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.scale(ratio, ratio);
+        const QPen ink(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        painter.setPen(ink);
+        painter.setBrush(Qt::white);
+        painter.drawPath(handOutline());
+        painter.strokePath(fingerGaps(), ink);
+    }
+    constexpr int kBlack = 0, kWhite = 1;
+    MaskedPicture picture = clearPicture(size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = canvas.pixel(x, y);
+            if (qAlpha(pixel) != 0)
+                picture.pixels[static_cast<std::size_t>(y * size + x)] =
+                    qRed(pixel) < 128 ? kBlack : kWhite;
+        }
     return picture;
 }
 

@@ -10,5 +10,8 @@ std::vector<MaskedPicture> windowIconImages();
 std::vector<MaskedPicture> aboutIconImages();
 // The board pointer: a white hand with a black outline, index finger up.
 MaskedPicture handCursorImage();
+// The same hand drawn afresh for a screen with `ratio` device pixels to each of
+// the 32-pixel cursor's, in a picture of 32 * ratio pixels.
+MaskedPicture handCursorDrawing(qreal ratio);
 
 } // namespace duomira::art

@@ -11,13 +11,28 @@
 #include <QDir>
 #include <QFile>
 
+#include <array>
 #include <cstdio>
+#include <span>
 
 namespace {
 
 using namespace duomira::art;
 
 constexpr int kCardColours = 33;
+
+// The screens the pictures are drawn for: the designed size, and 1.5 and 2 device
+// pixels to each of its pixels. The denser files add the ratio to the name.
+struct Density {
+    qreal ratio;
+    const char* suffix;
+};
+constexpr std::array<Density, 3> kDensities{{{1.0, ""}, {1.5, "@1.5x"}, {2.0, "@2x"}}};
+
+QByteArray fileName(const char* designed, const Density& density) {
+    QByteArray name(designed);
+    return name.insert(name.lastIndexOf('.'), density.suffix);
+}
 
 bool writeFile(const QDir& dir, const char* name, const QByteArray& bytes) {
     QFile file(dir.filePath(QString::fromLatin1(name)));
@@ -40,7 +55,7 @@ bool followsCardRules(const char* name, const IndexedBitmap& picture) {
         white += index == 0 ? 1 : 0;
     const std::size_t all = picture.pixels.size();
     const bool share = 2 * white >= all && 3 * white <= 2 * all;
-    std::printf("%-18s %2zu colours, %5.1f%% white\n", name, picture.palette.size(),
+    std::printf("%-24s %2zu colours, %5.1f%% white\n", name, picture.palette.size(),
                 100.0 * static_cast<double>(white) / static_cast<double>(all));
     if (!whiteCorners || !share)
         std::fprintf(stderr, "%s: %s\n", name,
@@ -48,20 +63,34 @@ bool followsCardRules(const char* name, const IndexedBitmap& picture) {
     return whiteCorners && share;
 }
 
-bool writeCardPicture(const QDir& dir, const Figure& figure) {
-    QImage canvas = whiteCanvas(figure.width, figure.height);
+// The same drawing at every density, centred: face 10's odd row count has no
+// exact half-size, so its 1.5 picture gets the extra row of white.
+bool writeCardPicture(const QDir& dir, const Figure& figure, const Density& density) {
+    QImage canvas =
+        whiteCanvas(qRound(figure.width * density.ratio), qRound(figure.height * density.ratio));
     {
         QPainter painter(&canvas);
         prepare(painter);
-        painter.translate(figure.width / 2.0, figure.height / 2.0);
-        painter.scale(figure.scale, figure.scale);
+        painter.translate(canvas.width() / 2.0, canvas.height() / 2.0);
+        painter.scale(density.ratio * figure.scale, density.ratio * figure.scale);
         painter.translate(-figure.width / 2.0, -figure.height / 2.0);
         figure.draw(painter);
     }
     const IndexedBitmap picture = quantise(canvas, kCardColours);
+    const QByteArray name = fileName(figure.file, density);
     // Written even when a rule fails, so the drawing can be looked at while fixing it.
-    const bool written = writeFile(dir, figure.file, cardBitmapFile(picture));
-    return followsCardRules(figure.file, picture) && written;
+    const bool written = writeFile(dir, name.constData(), cardBitmapFile(picture));
+    return followsCardRules(name.constData(), picture) && written;
+}
+
+// The hand keeps its corner hotspot at every density.
+bool writeHandCursors(const QDir& dir) {
+    bool ok = writeFile(dir, "hand.cur", cursorFile(handCursorImage(), 0, 0));
+    for (const Density& density : std::span(kDensities).subspan(1))
+        ok = writeFile(dir, fileName("hand.cur", density).constData(),
+                       cursorFile(handCursorDrawing(density.ratio), 0, 0)) &&
+             ok;
+    return ok;
 }
 
 // The desktop's menu icons, one file per theme size, each drawn at its size.
@@ -95,12 +124,13 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    for (const auto& figures : {faceFigures(), otherFigures()})
-        for (const Figure& figure : figures)
-            ok = writeCardPicture(dir, figure) && ok;
+    for (const Density& density : kDensities)
+        for (const auto& figures : {faceFigures(), otherFigures()})
+            for (const Figure& figure : figures)
+                ok = writeCardPicture(dir, figure, density) && ok;
     ok = writeFile(dir, "icon.ico", iconFile(windowIconImages())) && ok;
     ok = writeFile(dir, "about_icon.ico", iconFile(aboutIconImages())) && ok;
-    ok = writeFile(dir, "hand.cur", cursorFile(handCursorImage(), 0, 0)) && ok;
+    ok = writeHandCursors(dir) && ok;
     ok = writeAppIcons(dir) && ok;
     return ok ? 0 : 1;
 }
