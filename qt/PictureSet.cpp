@@ -2,10 +2,11 @@
 
 #include "GameError.h"
 
-#include <QBitmap>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QScreen>
 #include <QtEndian>
 
 #include <stdexcept>
@@ -23,10 +24,30 @@ QString resource(const QString& name) {
     throw std::runtime_error("picture resource unreadable: " + name.toStdString());
 }
 
-QPixmap loadBitmap(const QString& name) {
+// The card pictures and the hand come drawn for screens of 1, 1.5 and 2 device
+// pixels to a pixel; a screen gets the set nearest its own ratio, which Qt then
+// shows at the designed size. A set far off would be stretched a long way.
+struct Density {
+    qreal ratio;
+    QString suffix; // before the extension: face00@2x.bmp
+};
+
+Density densityOfScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+    if (ratio < 1.25)
+        return {1.0, QString()};
+    if (ratio < 1.75)
+        return {1.5, QStringLiteral("@1.5x")};
+    return {2.0, QStringLiteral("@2x")};
+}
+
+QPixmap loadBitmap(const QString& name, const Density& density) {
+    const QString file = name + density.suffix + QStringLiteral(".bmp");
     QPixmap pixmap;
-    if (!pixmap.load(resource(name), "BMP"))
-        missing(name);
+    if (!pixmap.load(resource(file), "BMP"))
+        missing(file);
+    pixmap.setDevicePixelRatio(density.ratio);
     return pixmap;
 }
 
@@ -47,16 +68,17 @@ QIcon loadIcon(const QString& name) {
 
 // Qt has no reader for Windows cursors, so the one 1-bit image of the file is taken
 // apart here: colour bits with a black/white palette, then the see-through mask.
-QCursor loadCursor(const QString& name) {
-    QFile file(resource(name));
-    if (!file.open(QIODevice::ReadOnly))
-        missing(name);
-    const QByteArray bytes = file.readAll();
+QCursor loadCursor(const QString& name, const Density& density) {
+    const QString file = name + density.suffix + QStringLiteral(".cur");
+    QFile source(resource(file));
+    if (!source.open(QIODevice::ReadOnly))
+        missing(file);
+    const QByteArray bytes = source.readAll();
     const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.data() + at); };
     const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.data() + at); };
     constexpr qsizetype kEntry = 6, kHeaderSize = 40;
     if (bytes.size() < kEntry + 16 || u16(2) != 2 || u16(4) < 1)
-        missing(name);
+        missing(file);
     const int size = static_cast<unsigned char>(bytes[kEntry]);
     const qsizetype image = u32(kEntry + 12);
     const qsizetype rowBytes = (size + 31) / 32 * 4;
@@ -64,15 +86,10 @@ QCursor loadCursor(const QString& name) {
     const qsizetype colours = palette + 2 * 4;
     const qsizetype mask = colours + size * rowBytes;
     if (size == 0 || u16(image + 14) != 1 || mask + size * rowBytes > bytes.size())
-        missing(name);
+        missing(file);
     const bool indexOneIsBlack = static_cast<unsigned char>(bytes[palette + 4]) < 128;
 
-    // Bit 1 is Qt::color1 in both bitmaps: black in the picture, shown in the mask.
-    const QList<QRgb> bitColours{qRgb(255, 255, 255), qRgb(0, 0, 0)};
-    QImage black(size, size, QImage::Format_MonoLSB);
-    QImage opaque(size, size, QImage::Format_MonoLSB);
-    black.setColorTable(bitColours);
-    opaque.setColorTable(bitColours);
+    QImage hand(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {
         const qsizetype row = (size - 1 - y) * rowBytes; // stored bottom-up
         for (int x = 0; x < size; ++x) {
@@ -81,25 +98,32 @@ QCursor loadCursor(const QString& name) {
             };
             const bool shown = bit(mask) == 0;
             const bool isBlack = (bit(colours) == 1) == indexOneIsBlack;
-            black.setPixel(x, y, shown && isBlack ? 1 : 0);
-            opaque.setPixel(x, y, shown ? 1 : 0);
+            hand.setPixel(x, y,
+                          !shown    ? qRgba(0, 0, 0, 0)
+                          : isBlack ? qRgb(0, 0, 0)
+                                    : qRgb(255, 255, 255));
         }
     }
-    return QCursor(QBitmap::fromImage(black), QBitmap::fromImage(opaque), 0, 0);
+    // A cursor made from a pixmap keeps the pixmap's ratio: the dense hand is
+    // shown at the designed size.
+    QPixmap pixmap = QPixmap::fromImage(hand);
+    pixmap.setDevicePixelRatio(density.ratio);
+    return QCursor(pixmap, 0, 0);
 }
 
 } // namespace
 
 PictureSet::PictureSet()
-    : back_(loadBitmap(QStringLiteral("back.bmp"))),
-      slotTemplate_(loadBitmap(QStringLiteral("template.bmp"))),
-      windowIcon_(loadIcon(QStringLiteral("icon.ico"))),
-      handCursor_(loadCursor(QStringLiteral("hand.cur"))),
-      aboutPicture_(loadBitmap(QStringLiteral("about_picture.bmp"))),
+    : windowIcon_(loadIcon(QStringLiteral("icon.ico"))),
       aboutIcon_(loadIcon(QStringLiteral("about_icon.ico"))) {
+    const Density density = densityOfScreen();
+    back_ = loadBitmap(QStringLiteral("back"), density);
+    slotTemplate_ = loadBitmap(QStringLiteral("template"), density);
+    handCursor_ = loadCursor(QStringLiteral("hand"), density);
+    aboutPicture_ = loadBitmap(QStringLiteral("about_picture"), density);
     for (int p = 0; p < kFaceCount; ++p)
         faces_[static_cast<std::size_t>(p)] =
-            loadBitmap(QStringLiteral("face%1.bmp").arg(p, 2, 10, QLatin1Char('0')));
+            loadBitmap(QStringLiteral("face%1").arg(p, 2, 10, QLatin1Char('0')), density);
 }
 
 const QPixmap& PictureSet::face(int picture) const {

@@ -10,7 +10,8 @@ namespace duomira {
 
 // Every picture the windows show, decoded once from the program's resources and kept
 // for its whole run. Callers hold on to references: turning a card decodes nothing.
-// Needs a QGuiApplication.
+// The card pictures and the hand are the ones drawn for the primary screen's pixel
+// ratio, marked with it, so they cover their designed size. Needs a QGuiApplication.
 class PictureSet {
 public:
     static constexpr int kFaceCount = 12;

@@ -1,5 +1,7 @@
 #include "GameError.h"
+#include "MainWindow.h"
 #include "PictureSet.h"
+#include "TestRandom.h"
 
 #include <QtGui>
 
@@ -57,6 +59,27 @@ TEST(PictureSet, CardPicturesAreDifferentFiguresOnWhite) {
         for (int j = 0; j < i; ++j)
             EXPECT_NE(picture, pictures[j]) << i << " is " << j;
     }
+}
+
+// The board shows a turned card as the face drawn for its screen's pixel ratio,
+// pixel for pixel: the 80-pixel face stretched to the screen would not match.
+// Runs at 1 with the others, and at 1.5 and 2 (QT_SCALE_FACTOR) on its own.
+TEST(PictureSet, BoardShowsTheFaceDrawnForItsScreen) {
+    test::TestRandom random(1U);
+    MainWindow window(random);
+    window.show();
+    window.ShowFace(9, 7);
+    const QImage shot = window.grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+    const QString density = ratio == 2 ? "@2x" : ratio == 1.5 ? "@1.5x" : "";
+    const QImage face = committed("face07" + density + ".bmp");
+    // The next slot lies over the face's last few columns.
+    const CardSlot* slot = window.card(9);
+    const int uncovered = window.card(10)->x() - slot->x() - slot->frameWidth();
+    const QRect shown(slot->mapTo(&window, slot->contentsRect().topLeft()) * ratio,
+                      QSize(uncovered, slot->contentsRect().height()) * ratio);
+    EXPECT_EQ(shot.copy(shown).convertToFormat(QImage::Format_RGB32),
+              face.copy(QRect(QPoint(0, 0), shown.size())));
 }
 
 } // namespace
