@@ -36,8 +36,8 @@ std::string cardDescription(int card, int shownPicture, bool matched) {
     if (card < 0 || card >= kCardCount || shownPicture >= kPictureCount) {
         throw GameError(GameErrorKind::SubscriptOutOfRange);
     }
-    std::string text = std::to_string(card / kColumns + 1) + "행 " +
-                       std::to_string(card % kColumns + 1) + "열, ";
+    std::string text =
+        std::to_string(card / kColumns + 1) + "행 " + std::to_string(card % kColumns + 1) + "열, ";
     text += shownPicture < 0 ? "뒷면" : kPictureNames[static_cast<std::size_t>(shownPicture)];
     if (matched) {
         text += ", 짝 맞춤";

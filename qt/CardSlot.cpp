@@ -1,14 +1,60 @@
 #include "CardSlot.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+
+#include <optional>
 
 namespace duomira {
 
+namespace {
+
+// To a screen reader a card is a button: it says so, and it can press it.
+class CardSlotAccessible : public QAccessibleWidget {
+public:
+    explicit CardSlotAccessible(CardSlot* slot) : QAccessibleWidget(slot, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            emit static_cast<CardSlot*>(widget())->clicked();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+};
+
+QAccessibleInterface* accessibleCardSlot(const QString& className, QObject* object) {
+    if (className == QLatin1String(CardSlot::staticMetaObject.className())) {
+        return new CardSlotAccessible(static_cast<CardSlot*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
 CardSlot::CardSlot(QWidget* parent) : QLabel(parent) {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(accessibleCardSlot);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken); // the classic 2-pixel sunken border
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Children inherit their parent's pointer; the board's hand stops at the cards.
     setCursor(Qt::ArrowCursor);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CardSlot::setFocusMarkShown(bool shown) {
+    if (shown != focusMarkShown_) {
+        focusMarkShown_ = shown;
+        update();
+    }
 }
 
 void CardSlot::showPicture(const QPixmap& picture) {
@@ -34,6 +80,55 @@ void CardSlot::mouseReleaseEvent(QMouseEvent* event) {
 
 void CardSlot::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+}
+
+namespace {
+std::optional<form1::CardKey> focusMoveOf(int key) {
+    switch (key) {
+    case Qt::Key_Left:
+        return form1::CardKey::Left;
+    case Qt::Key_Right:
+        return form1::CardKey::Right;
+    case Qt::Key_Up:
+        return form1::CardKey::Up;
+    case Qt::Key_Down:
+        return form1::CardKey::Down;
+    case Qt::Key_Home:
+        return form1::CardKey::Home;
+    case Qt::Key_End:
+        return form1::CardKey::End;
+    default:
+        return std::nullopt;
+    }
+}
+} // namespace
+
+void CardSlot::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // A held key turns the card once, as a double click does.
+        if (!event->isAutoRepeat()) {
+            emit clicked();
+        }
+    } else if (const auto move = focusMoveOf(key)) {
+        emit focusMoveRequested(*move);
+    } else {
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void CardSlot::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!focusMarkShown_ || !hasFocus()) {
+        return;
+    }
+    // The classic dotted focus rectangle, one pixel on, one off.
+    QPainter painter(this);
+    QPen dots(Qt::black, 0, Qt::CustomDashLine);
+    dots.setDashPattern({1, 1});
+    painter.setPen(dots);
+    const int inset = form1::kFocusMarkInsetPixels;
+    painter.drawRect(contentsRect().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
 } // namespace duomira

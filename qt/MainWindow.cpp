@@ -8,6 +8,7 @@
 #include "PasswordDialog.h"
 #include "QtTwips.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -38,10 +39,9 @@ MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
     tClose_.setParent(this);
     tClose_.setObjectName(QStringLiteral("tClose"));
     tClose_.setInterval(form1::kCloseIntervalMs);
-    connect(&tClose_, &QTimer::timeout, this,
-            [this] { guarded([this] { model_.tClose_Timer(); }); });
+    connect(&tClose_, &QTimer::timeout, this, [this] { play([this] { model_.tClose_Timer(); }); });
 
-    guarded([this] { Form_Load(); });
+    play([this] { Form_Load(); });
 }
 
 MainWindow::~MainWindow() {
@@ -124,9 +124,47 @@ void MainWindow::layOutCards() {
         pCard_.at(static_cast<std::size_t>(Pos)) = slot;
     }
     for (int Pos = 0; Pos < kCardCount; ++Pos) {
-        connect(pCard_.at(static_cast<std::size_t>(Pos)), &CardSlot::clicked, this, [this, Pos] {
-            guarded([this, Pos] { model_.pCard_Click(static_cast<Int16>(Pos)); });
-        });
+        connectSlot(Pos);
+    }
+    installEventFilter(this);
+    fCanvas_->installEventFilter(this);
+}
+
+void MainWindow::connectSlot(int Pos) {
+    CardSlot* slot = pCard_.at(static_cast<std::size_t>(Pos));
+    connect(slot, &CardSlot::clicked, this,
+            [this, Pos] { play([this, Pos] { model_.pCard_Click(static_cast<Int16>(Pos)); }); });
+    connect(slot, &CardSlot::focusMoveRequested, this, [this, Pos](form1::CardKey key) {
+        card(form1::cardAfterKey(Pos, key))->setFocus(Qt::OtherFocusReason);
+    });
+    slot->installEventFilter(this);
+}
+
+// Any key on the board shows where the keyboard is; the next mouse press
+// hides it again, so that mouse play looks as it always has.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        setFocusMarkShown(true);
+    } else if (event->type() == QEvent::MouseButtonPress) {
+        setFocusMarkShown(false);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::setFocusMarkShown(bool shown) {
+    for (CardSlot* slot : pCard_) {
+        slot->setFocusMarkShown(shown);
+    }
+}
+
+void MainWindow::describeCards() {
+    for (int Pos = 0; Pos < kCardCount; ++Pos) {
+        CardSlot* slot = pCard_.at(static_cast<std::size_t>(Pos));
+        const QString name = QString::fromStdString(shown_.description(Pos, model_));
+        // Qt announces every name it is given: only a changed card is news.
+        if (slot != nullptr && slot->accessibleName() != name) {
+            slot->setAccessibleName(name);
+        }
     }
 }
 
@@ -141,14 +179,29 @@ CardSlot* MainWindow::slotOf(Int16 card) const {
 
 void MainWindow::ShowFace(Int16 card, Int16 picture) {
     slotOf(card)->showPicture(pictures_.face(picture));
+    shown_.face(card, picture);
 }
 
 void MainWindow::ShowBack(Int16 card) {
     slotOf(card)->showPicture(pictures_.back());
+    shown_.back(card);
 }
 
 void MainWindow::SetStatus(const std::string& text) {
     mnuCount_->setText(QString::fromStdString(text));
+    announceStatus();
+}
+
+// A screen reader hears the status title's new name as it changes.
+// A title is no widget of its own: the event comes from the menu bar's item.
+void MainWindow::announceStatus() {
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(menuBar());
+    const auto index = static_cast<int>(menuBar()->actions().indexOf(mnuCount_));
+    if (!QAccessible::isActive() || bar == nullptr || index < 0) {
+        return;
+    }
+    QAccessibleEvent changed(bar->child(index), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::SetCloseTimer(bool on) {
@@ -182,12 +235,12 @@ void MainWindow::mnuEnd_Click() {
 }
 
 void MainWindow::mnuStart_Click() {
-    guarded([this] { model_.Shuffle(); });
+    play([this] { model_.Shuffle(); });
 }
 
 void MainWindow::mnuOpen_Click() {
     if (fmGetPass_ == nullptr) {
-        fmGetPass_ = new PasswordDialog([this] { guarded([this] { model_.AllOpen(); }); });
+        fmGetPass_ = new PasswordDialog([this] { play([this] { model_.AllOpen(); }); });
     }
     fmGetPass_->show();
     fmGetPass_->raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardAccess.h"
 #include "BoardModel.h"
 #include "BoardView.h"
 #include "CardSlot.h"
@@ -51,6 +52,13 @@ public:
                         [this](const GameError& error) { showGameError(error); });
     }
 
+    // A player's or the timer's action on the game: guarded, and afterwards
+    // every slot tells a screen reader what it now shows.
+    template <typename Action> void play(Action&& action) {
+        guarded(std::forward<Action>(action));
+        describeCards();
+    }
+
     void mnuabout_Click() override;
     void mnuEnd_Click() override;
     void mnuStart_Click() override;
@@ -58,6 +66,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -67,6 +76,10 @@ private:
     void centreOnScreen();
     void showGameError(const GameError& error);
     CardSlot* slotOf(Int16 card) const;
+    void connectSlot(int Pos);
+    void describeCards();
+    void setFocusMarkShown(bool shown);
+    void announceStatus();
 
     void Form_Unload();
 
@@ -77,6 +90,7 @@ private:
     QTimer tClose_;
     QAction* mnuCount_ = nullptr;
     QPointer<PasswordDialog> fmGetPass_;
+    form1::ShownCards shown_;
 };
 
 } // namespace duomira

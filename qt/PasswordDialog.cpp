@@ -76,6 +76,7 @@ void PasswordDialog::createControls() {
     Label1_ = new QLabel(QString::fromUtf8(fmGetPass::kLabel1Caption), this);
     Label1_->setGeometry(twipsRect(fmGetPass::kLabel1));
     Label1_->setFont(koreanFont(fmGetPass::kLabel1Font));
+    Label1_->setBuddy(tPass_); // names the box for a screen reader
 
     setTabOrder(tPass_, Command1_);
     tPass_->setFocus();

@@ -238,6 +238,24 @@ TEST_F(WindowTest, CardSlotsTakeClicksAndTheTimerTicks) {
     QTRY_VERIFY_WITH_TIMEOUT(window.board()->isVisible(), 2000);
 }
 
+TEST_F(WindowTest, KeysTurnCardsOnceAndTheFocusMarkShowsOnlyForThem) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.card(9)->setFocus();
+    QTest::keyClick(window.card(9), Qt::Key_Right);
+    ASSERT_TRUE(window.card(10)->hasFocus());
+    const auto look = [&](int card) { return window.card(card)->grab().toImage(); };
+    EXPECT_NE(look(10), look(11)) << "no focus mark after a key";
+    QTest::mousePress(window.board(), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(look(10), look(11)) << "the focus mark outlasts a mouse click";
+
+    QTest::keyClick(window.card(10), Qt::Key_Space);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(window.card(10), &held);
+    EXPECT_EQ(window.model().Turned(), 1) << "a held key turned the card again";
+    QTest::keyClick(window.card(11), Qt::Key_Enter);
+    EXPECT_EQ(window.statusTitle()->text(), QStringLiteral("1회"));
+}
+
 TEST_F(WindowTest, TheGamesErrorsAreShownAndPlayGoesOn) {
     random.failing = true;
     EXPECT_EQ(messageBoxOf([&] { item(1, 0)->trigger(); }),
