@@ -18,5 +18,6 @@ source "$root/scripts/wine-env.sh"
 WINE_LOCALE=$wine_locale xvfb-run --auto-servernum \
     --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
     /usr/bin/python3 "$root/bench/startup_bench.py" "$build/qt/duomira" \
-    "$build/bench/duomira_bare_window" "$build/bench/duomira_text_window" \
+    "$build/bench/duomira_framed_window" "$build/bench/duomira_bare_window" \
+    "$build/bench/duomira_text_window" \
     --wine "$wine" "$build/windows/duomira.exe" "$build/windows/bench/duomira_bare_win32_window.exe"
