@@ -42,17 +42,28 @@ Density densityOfScreen() {
     return {2.0, QStringLiteral("@2x")};
 }
 
+// Named and not detected, a format goes straight to its reader: left to
+// detection, Qt loads the image plugins one by one to ask each of them first.
+void readAs(QImageReader& reader, const QString& file, const char* format) {
+    reader.setFileName(resource(file));
+    reader.setFormat(format);
+    reader.setAutoDetectImageFormat(false);
+}
+
 QPixmap loadBitmap(const QString& name, const Density& density) {
     const QString file = name + density.suffix + QStringLiteral(".bmp");
-    QPixmap pixmap;
-    if (!pixmap.load(resource(file), "BMP"))
+    QImageReader reader;
+    readAs(reader, file, "BMP");
+    QPixmap pixmap = QPixmap::fromImage(reader.read());
+    if (pixmap.isNull())
         missing(file);
     pixmap.setDevicePixelRatio(density.ratio);
     return pixmap;
 }
 
 QIcon loadIcon(const QString& name) {
-    QImageReader reader(resource(name), "ICO");
+    QImageReader reader;
+    readAs(reader, name, "ICO");
     QIcon icon;
     for (int i = 0; i < reader.imageCount(); ++i) {
         reader.jumpToImage(i);

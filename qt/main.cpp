@@ -1,10 +1,10 @@
+#include "GameStyle.h"
 #include "MainWindow.h"
 #include "RandomSource.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTranslator>
 
 namespace {
@@ -37,8 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication app(qtArgc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DUOMIRA_APP_ID));
-    // The classic look: sunken picture borders and the etched, captioned frame.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QApplication::setStyle(new duomira::GameStyle);
 
     // Qt's own buttons and menus speak Korean too, where the translation exists.
     QTranslator qtKorean;
