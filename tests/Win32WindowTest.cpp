@@ -217,12 +217,14 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     command(22);
     HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(describeWindow(dialog) + describeChildren(dialog),
-              "\"패스워드 입력\" 218x75 tool\n"
-              "Edit 101 8,40 117x27 \"\" sunken tab password * font DejaVu Serif -16 400 set 0\n"
-              "Button 1 152,40 61x25 \"확인\" tab default font NanumGothicCoding -13 400 set 129\n"
-              "Static 102 8,8 73x25 \"패스워드\" font NanumGothic -15 400 set 129\n");
+    EXPECT_EQ(
+        describeWindow(dialog) + describeChildren(dialog),
+        "\"패스워드 입력\" 218x75 tool\n"
+        "Static 102 8,8 73x25 \"패스워드\" font NanumGothic -15 400 set 129\n"
+        "Edit 101 8,40 117x27 \"\" sunken tab password * font DejaVu Serif -16 400 set 0\n"
+        "Button 1 152,40 61x25 \"확인\" tab default font NanumGothicCoding -13 400 set 129\n");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 101));
+    EXPECT_EQ(textOf(GetWindow(GetFocus(), GW_HWNDPREV)), "패스워드") << "the box's label";
     HDC dc = GetDC(dialog);
     for (auto [message, control, colour] :
          {std::tuple{WM_CTLCOLORDLG, dialog, RGB(255, 224, 192)},

@@ -119,7 +119,9 @@ void PasswordDialog::createControls() {
     Label1_ = createControl(fmGetPass_, L"STATIC", widen(fmGetPass::kLabel1Caption).c_str(),
                             SS_LEFT | SS_NOPREFIX, toPixels(fmGetPass::kLabel1), kLabel1Id,
                             fonts_.label1.get());
-    setTabOrder({tPass_, Command1_, Label1_});
+    // A screen reader names an edit by the text just above it in z-order; the
+    // label takes no tab stop, so the box and OK keep their order.
+    setTabOrder({Label1_, tPass_, Command1_});
 }
 
 void PasswordDialog::Form_Load() {
