@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "Pictures.h"
 #include "TestRandom.h"
+#include "Text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,10 @@
 namespace duomira {
 namespace {
 
-std::string utf8(const std::wstring& text) {
-    std::string bytes(text.size() * 4, '\0');
-    bytes.resize(static_cast<std::size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), bytes.data(),
-                            static_cast<int>(bytes.size()), nullptr, nullptr)));
-    return bytes;
-}
-
-std::string textOf(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return utf8(text);
-}
-
 std::string classOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
-    return utf8(name);
+    return narrow(name);
 }
 
 RECT placeIn(HWND window, HWND parent) {
@@ -52,7 +39,7 @@ std::string fontOf(HWND control) {
     const auto handle = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
     if (handle == nullptr || GetObjectW(handle, sizeof font, &font) == 0)
         return "";
-    return " font " + utf8(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
+    return " font " + narrow(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " " +
            std::to_string(font.lfWeight) + " set " + std::to_string(font.lfCharSet);
 }
 
@@ -81,7 +68,7 @@ std::string describeChildren(HWND parent) {
         const RECT box = placeIn(child, parent);
         lines << classOf(child) << " " << GetDlgCtrlID(child) << " " << box.left << "," << box.top
               << " " << box.right - box.left << "x" << box.bottom - box.top << " \""
-              << textOf(child) << "\"" << stylesOf(child) << fontOf(child) << "\n";
+              << windowText(child) << "\"" << stylesOf(child) << fontOf(child) << "\n";
     }
     return lines.str();
 }
@@ -98,7 +85,7 @@ std::string describeWindow(HWND window) {
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto extended = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
     std::ostringstream text;
-    text << "\"" << textOf(window) << "\" " << client.right << "x" << client.bottom
+    text << "\"" << windowText(window) << "\" " << client.right << "x" << client.bottom
          << ((style & WS_MINIMIZEBOX) ? " minimise" : "")
          << ((style & (WS_MAXIMIZEBOX | WS_THICKFRAME)) ? " resizable" : "")
          << ((extended & WS_EX_TOOLWINDOW) ? " tool" : "")
@@ -113,7 +100,7 @@ std::string describeItems(HMENU menu, const std::function<std::string(int)>& aft
         GetMenuStringW(menu, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
         const bool separator =
             (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
-        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : utf8(caption)) + after(i);
+        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : narrow(caption)) + after(i);
     }
     return text;
 }
@@ -224,7 +211,7 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
         "Edit 101 8,40 117x27 \"\" sunken tab password * font DejaVu Serif -16 400 set 0\n"
         "Button 1 152,40 61x25 \"확인\" tab default font NanumGothicCoding -13 400 set 129\n");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 101));
-    EXPECT_EQ(textOf(GetWindow(GetFocus(), GW_HWNDPREV)), "패스워드") << "the box's label";
+    EXPECT_EQ(windowText(GetWindow(GetFocus(), GW_HWNDPREV)), "패스워드") << "the box's label";
     HDC dc = GetDC(dialog);
     for (auto [message, control, colour] :
          {std::tuple{WM_CTLCOLORDLG, dialog, RGB(255, 224, 192)},
@@ -244,7 +231,7 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     SetWindowTextW(GetDlgItem(dialog, 101), L"1");
     command(22);
     EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";
-    EXPECT_EQ(textOf(GetDlgItem(dialog, 101)), "1");
+    EXPECT_EQ(windowText(GetDlgItem(dialog, 101)), "1");
     SendMessageW(form1, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(dialog));
     MSG quit;
@@ -300,7 +287,7 @@ TEST_F(Win32Window, ASlotTakesTheSizeOfItsPicture) {
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
     const std::string seen =
         whileOpen([&] { window.guarded([] { throw GameError(GameErrorKind::Overflow); }); },
-                  L"Duomira", [](HWND box) { return textOf(GetDlgItem(box, 0xFFFF)); });
+                  L"Duomira", [](HWND box) { return windowText(GetDlgItem(box, 0xFFFF)); });
     EXPECT_EQ(seen, "오버플로가 발생했습니다.");
     EXPECT_TRUE(IsWindow(form1));
 }
