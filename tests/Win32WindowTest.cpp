@@ -5,6 +5,7 @@
 #include "AboutForm.h"
 #include "GameFonts.h"
 #include "MainWindow.h"
+#include "PictureNames.h"
 #include "Pictures.h"
 #include "TestRandom.h"
 #include "Text.h"
@@ -150,12 +151,40 @@ protected:
 
     void command(UINT id) const { SendMessageW(form1, WM_COMMAND, id, 0); }
 
-    void click(int index, UINT press, LPARAM releasedAt = MAKELPARAM(10, 10)) const {
-        SendMessageW(slot(index), press, MK_LBUTTON, MAKELPARAM(10, 10));
-        SendMessageW(slot(index), WM_LBUTTONUP, 0, releasedAt);
+    static void pump() {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
+    }
+
+    // A key as the focused window gets it: first pressed, or repeating.
+    static void press(UINT key, LPARAM repeat = 0) {
+        SendMessageW(GetFocus(), WM_KEYDOWN, key, 1 | repeat);
+        pump();
+    }
+
+    static int focusedCard() { return GetDlgCtrlID(GetFocus()) - 100; }
+
+    // Whether the card shows this picture, and nothing over it, in a part that no card covers.
+    bool shows(int card, HBITMAP picture, RECT part = {0, 0, 75, 79}) const {
+        pump();
+        HDC seen = GetDC(slot(card));
+        HDC drawn = CreateCompatibleDC(seen);
+        const HGDIOBJ before = SelectObject(drawn, picture);
+        bool same = true;
+        for (int y = part.top; y < part.bottom && same; ++y)
+            for (int x = part.left; x < part.right && same; ++x)
+                same = GetPixel(seen, x, y) == GetPixel(drawn, x, y);
+        SelectObject(drawn, before);
+        DeleteDC(drawn);
+        ReleaseDC(slot(card), seen);
+        return same;
+    }
+
+    void click(int index, UINT press, LPARAM releasedAt = MAKELPARAM(10, 10)) const {
+        SendMessageW(slot(index), press, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageW(slot(index), WM_LBUTTONUP, 0, releasedAt);
+        pump();
     }
 
     // What open, which enters a modal loop, shows in the window of that title.
@@ -272,6 +301,58 @@ TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
     EXPECT_EQ(window.model().Turned(), 1) << "a press released off the card counted";
     click(5, WM_LBUTTONDOWN);
     EXPECT_EQ(window.model().Turned(), 0);
+}
+
+TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
+    window.show(SW_SHOW);
+    EXPECT_EQ(focusedCard(), 0);
+    BYTE keys[256]{};
+    for (const auto& [from, shift, key, to] : {std::tuple{9, 0, VK_LEFT, 8},
+                                               {8, 0, VK_LEFT, 8},
+                                               {9, 0, VK_RIGHT, 10},
+                                               {9, 0, VK_UP, 1},
+                                               {9, 0, VK_DOWN, 17},
+                                               {20, 0, VK_HOME, 16},
+                                               {20, 0, VK_END, 23},
+                                               {23, 0, VK_TAB, 0},
+                                               {0, 0x80, VK_TAB, 23}}) {
+        keys[VK_SHIFT] = static_cast<BYTE>(shift);
+        SetKeyboardState(keys);
+        SetFocus(slot(from));
+        press(key);
+        EXPECT_EQ(focusedCard(), to) << "key " << key << " on card " << from;
+    }
+    window.SetBoardVisible(false);
+    EXPECT_EQ(GetFocus(), form1) << "a hidden card kept the focus";
+    window.SetBoardVisible(true);
+    EXPECT_EQ(focusedCard(), 23);
+}
+
+TEST_F(Win32Window, SpaceOrEnterTurnTheFocusedCardOnceAndItsTextSaysWhatItShows) {
+    window.show(SW_SHOW);
+    const std::string picture = kPictureNames.at(window.model().CardPic(0));
+    EXPECT_EQ(windowText(slot(0)), "1행 1열, 뒷면");
+    press(VK_SPACE);
+    press(VK_SPACE, KF_REPEAT << 16);
+    press(VK_RETURN, KF_REPEAT << 16);
+    EXPECT_EQ(window.model().TryCount(), 1) << "a held key clicked again";
+    EXPECT_EQ(windowText(slot(0)), "1행 1열, " + picture);
+    int partner = 1;
+    while (window.model().CardPic(partner) != window.model().CardPic(0))
+        ++partner;
+    SetFocus(slot(partner));
+    press(VK_RETURN);
+    EXPECT_EQ(windowText(slot(0)), "1행 1열, " + picture + ", 짝 맞춤");
+}
+
+TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {
+    window.show(SW_SHOW);
+    EXPECT_TRUE(shows(0, pictures.back())) << "marked before any key";
+    press(VK_RIGHT);
+    EXPECT_FALSE(shows(1, pictures.back())) << "no focus mark after a key";
+    EXPECT_FALSE(shows(1, pictures.back(), {70, 5, 75, 74})) << "the mark's right side hidden";
+    click(1, WM_LBUTTONDOWN);
+    EXPECT_TRUE(shows(1, pictures.face(window.model().CardPic(1)))) << "marked after a click";
 }
 
 TEST_F(Win32Window, ASlotTakesTheSizeOfItsPicture) {

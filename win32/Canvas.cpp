@@ -110,7 +110,8 @@ LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETFONT:
         return GetWindowLongPtrW(canvas, kFontSlot);
     case WM_COMMAND:
-        // The cards' clicks are the main window's business.
+    case WM_NOTIFY:
+        // The cards' clicks, keys and focus are the main window's business.
         return SendMessageW(GetParent(canvas), message, wParam, lParam);
     default:
         return DefWindowProcW(canvas, message, wParam, lParam);

@@ -6,7 +6,8 @@ namespace duomira {
 
 // The board frame fCanvas: a grey box with an etched border whose caption
 // sits in its top edge, the way a group box is drawn. Its own surface shows
-// the hand cursor; the card slots on it pass their clicks on to its parent.
+// the hand cursor; the card slots on it pass their clicks, keys and focus on
+// to its parent.
 inline constexpr wchar_t kCanvasClass[] = L"fCanvas";
 
 void registerCanvasClass(HINSTANCE instance, HCURSOR hand, HBRUSH background);

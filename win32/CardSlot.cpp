@@ -1,22 +1,28 @@
 #include "CardSlot.h"
 
+#include "BoardAccess.h"
 #include "Boundary.h"
 #include "MainForm.h"
 #include "Pictures.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <iterator>
 
 namespace duomira {
 
 namespace {
 
-// The window's own words: the picture it shows, and whether a left press
-// began on it.
+// The window's own words: the picture it shows, whether a left press began
+// on it, whether it has the focus (asking the system costs a trip to Wine's
+// server for each card the board draws), and whether it marks the focus.
 constexpr int kPictureSlot = 0;
 constexpr int kPressedSlot = static_cast<int>(sizeof(LONG_PTR));
-constexpr int kExtraBytes = 2 * static_cast<int>(sizeof(LONG_PTR));
+constexpr int kFocusSlot = 2 * static_cast<int>(sizeof(LONG_PTR));
+constexpr int kMarkSlot = 3 * static_cast<int>(sizeof(LONG_PTR));
+constexpr int kExtraBytes = 4 * static_cast<int>(sizeof(LONG_PTR));
 
 void setPressed(HWND slot, bool pressed) {
     SetWindowLongPtrW(slot, kPressedSlot, pressed ? 1 : 0);
@@ -24,6 +30,27 @@ void setPressed(HWND slot, bool pressed) {
 
 bool isPressed(HWND slot) {
     return GetWindowLongPtrW(slot, kPressedSlot) != 0;
+}
+
+bool hasFocus(HWND slot) {
+    return GetWindowLongPtrW(slot, kFocusSlot) != 0;
+}
+
+bool takesFocus(HWND slot) {
+    return (GetWindowLongPtrW(slot, GWL_STYLE) & WS_TABSTOP) != 0;
+}
+
+bool marksFocus(HWND slot) {
+    return GetWindowLongPtrW(slot, kMarkSlot) != 0;
+}
+
+// Wine keeps no keyboard cues (WM_QUERYUISTATE), so each box keeps its own.
+void setMarksFocus(HWND slot, bool marks) {
+    if (marks == marksFocus(slot))
+        return;
+    SetWindowLongPtrW(slot, kMarkSlot, marks ? 1 : 0);
+    if (hasFocus(slot))
+        InvalidateRect(slot, nullptr, FALSE);
 }
 
 // The picture and the sunken border around it.
@@ -51,7 +78,37 @@ void drawPicture(HDC target, POINT corner, HBITMAP picture) {
     DeleteDC(source);
 }
 
-// The border as the system draws a client edge, and the picture inside it.
+// The part of a rectangle of the box, in its window's coordinates, that is
+// seen: the box made after it lies over its right edge, and its parent cuts
+// off what lies beyond it.
+RECT seenPart(HWND slot, RECT part) {
+    RECT box{};
+    GetWindowRect(slot, &box);
+    OffsetRect(&part, box.left, box.top);
+    HWND parent = GetParent(slot);
+    RECT frame{};
+    GetClientRect(parent, &frame);
+    MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&frame), 2);
+    IntersectRect(&part, &part, &frame);
+    RECT cover{};
+    HWND above = GetWindow(slot, GW_HWNDPREV);
+    if (above != nullptr && IsWindowVisible(above) && GetWindowRect(above, &cover) &&
+        cover.left > part.left && cover.top < part.bottom && cover.bottom > part.top)
+        part.right = std::min(part.right, cover.left);
+    OffsetRect(&part, -box.left, -box.top);
+    return part;
+}
+
+// The dotted mark just inside the seen part of the picture.
+void drawFocusMark(HWND slot, HDC target, POINT corner, const RECT& picture) {
+    RECT mark = seenPart(slot, picture);
+    InflateRect(&mark, -form1::kFocusMarkInsetPixels, -form1::kFocusMarkInsetPixels);
+    OffsetRect(&mark, corner.x, corner.y);
+    DrawFocusRect(target, &mark);
+}
+
+// The border as the system draws a client edge, the picture inside it, and
+// the focus mark over the picture.
 void draw(HWND slot, HDC target, POINT corner) {
     RECT box{};
     GetWindowRect(slot, &box);
@@ -61,6 +118,10 @@ void draw(HWND slot, HDC target, POINT corner) {
         drawPicture(target, {edge.left, edge.top}, picture);
     else
         FillRect(target, &edge, GetSysColorBrush(COLOR_BTNFACE));
+    if (hasFocus(slot) && marksFocus(slot)) {
+        OffsetRect(&edge, -corner.x, -corner.y);
+        drawFocusMark(slot, target, corner, edge);
+    }
 }
 
 // A card turned on the shown board: the border and the picture in one pass
@@ -83,14 +144,62 @@ bool releasedOver(HWND slot, LPARAM position) {
     return PtInRect(&box, point) != FALSE;
 }
 
+void sendClick(HWND slot) {
+    const auto id = static_cast<WORD>(GetDlgCtrlID(slot));
+    SendMessageW(GetParent(slot), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(slot));
+}
+
+void notifyParent(HWND slot, NMHDR& note) {
+    note.hwndFrom = slot;
+    note.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(slot));
+    SendMessageW(GetParent(slot), WM_NOTIFY, note.idFrom, reinterpret_cast<LPARAM>(&note));
+}
+
+void press(HWND slot) {
+    if (takesFocus(slot)) {
+        SetFocus(slot);
+        setMarksFocus(slot, false);
+    }
+    setPressed(slot, true);
+    SetCapture(slot);
+}
+
 void release(HWND slot, LPARAM position) {
     const bool click = isPressed(slot) && releasedOver(slot, position);
     setPressed(slot, false);
     ReleaseCapture();
-    if (click) {
-        const auto id = static_cast<WORD>(GetDlgCtrlID(slot));
-        SendMessageW(GetParent(slot), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
-                     reinterpret_cast<LPARAM>(slot));
+    if (click)
+        sendClick(slot);
+}
+
+void keyDown(HWND slot, WPARAM key, LPARAM flags) {
+    setMarksFocus(slot, true);
+    if (key == VK_SPACE || key == VK_RETURN) {
+        // A held key repeats; like the second press of a double click, a
+        // repeat is no click of its own.
+        if ((HIWORD(flags) & KF_REPEAT) == 0)
+            sendClick(slot);
+        return;
+    }
+    NMKEY note{{}, static_cast<UINT>(key), HIWORD(flags)};
+    note.hdr.code = NM_KEYDOWN;
+    notifyParent(slot, note.hdr);
+}
+
+void focusChanged(HWND slot, bool focused, HWND other) {
+    SetWindowLongPtrW(slot, kFocusSlot, focused ? 1 : 0);
+    // The mark goes with the focus from box to box; coming from elsewhere
+    // (the window was inactive, the board hidden) a box marks it as it did.
+    if (focused && isCardSlot(other))
+        setMarksFocus(slot, marksFocus(other));
+    // Without its mark a box looks the same with the focus or without.
+    if (marksFocus(slot))
+        InvalidateRect(slot, nullptr, FALSE);
+    if (focused) {
+        NMHDR note{};
+        note.code = NM_SETFOCUS;
+        notifyParent(slot, note);
     }
 }
 
@@ -103,8 +212,7 @@ LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
         // The picture covers the client: erasing it first would only flicker.
         return 1;
     case WM_LBUTTONDOWN:
-        setPressed(slot, true);
-        SetCapture(slot);
+        press(slot);
         return 0;
     case WM_LBUTTONUP:
         release(slot, lParam);
@@ -114,6 +222,13 @@ LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CAPTURECHANGED:
         setPressed(slot, false);
+        return 0;
+    case WM_KEYDOWN:
+        keyDown(slot, wParam, lParam);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        focusChanged(slot, message == WM_SETFOCUS, reinterpret_cast<HWND>(wParam));
         return 0;
     default:
         return DefWindowProcW(slot, message, wParam, lParam);
@@ -142,8 +257,9 @@ void registerCardSlotClass(HINSTANCE instance) {
 // Under Wine every window call is a trip to its server, which is most of
 // the start-up's time: a slot is made at its final size, without a caption,
 // and a new picture of the same size resizes nothing.
-HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool visible) {
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
+HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool visible,
+                    DWORD extraStyle) {
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | extraStyle;
     const SIZE size = slotSize(picture);
     HWND slot = CreateWindowExW(
         WS_EX_CLIENTEDGE, kCardSlotClass, nullptr, style, corner.x, corner.y, size.cx, size.cy,

@@ -11,7 +11,10 @@
 #include "Text.h"
 #include "WindowObject.h"
 
+#include <commctrl.h>
+
 #include <iterator>
+#include <optional>
 #include <stdexcept>
 
 namespace duomira {
@@ -55,6 +58,28 @@ std::wstring menuCaption(HMENU menu, UINT id) {
     caption.resize(static_cast<std::size_t>(
         GetMenuStringW(menu, id, caption.data(), static_cast<int>(caption.size()), MF_BYCOMMAND)));
     return caption;
+}
+
+// The keys that move the focus over the board; Shift turns Tab back.
+std::optional<form1::CardKey> cardKeyOf(UINT key) {
+    switch (key) {
+    case VK_LEFT:
+        return form1::CardKey::Left;
+    case VK_RIGHT:
+        return form1::CardKey::Right;
+    case VK_UP:
+        return form1::CardKey::Up;
+    case VK_DOWN:
+        return form1::CardKey::Down;
+    case VK_HOME:
+        return form1::CardKey::Home;
+    case VK_END:
+        return form1::CardKey::End;
+    case VK_TAB:
+        return GetKeyState(VK_SHIFT) < 0 ? form1::CardKey::Previous : form1::CardKey::Next;
+    default:
+        return std::nullopt;
+    }
 }
 
 PixelRect rectOf(const RECT& rect) {
@@ -129,7 +154,8 @@ void MainWindow::createBoard() {
                             widen(form1::kCanvasCaption).c_str(), fonts_.canvas.get());
     // Only slot 0 is designed; the others are copied from it as the board loads.
     const POINT corner{twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop)};
-    pCard_[0] = createCardSlot(fCanvas_, kFirstCardId, corner, pictures_.slotTemplate(), true);
+    pCard_[0] =
+        createCardSlot(fCanvas_, kFirstCardId, corner, pictures_.slotTemplate(), true, WS_TABSTOP);
 }
 
 void MainWindow::show(int showCommand) const {
@@ -160,6 +186,13 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
         onCommand(wParam, lParam);
         return 0;
+    case WM_NOTIFY:
+        onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        return 0;
+    case WM_SETFOCUS:
+        // The window is active: the keys go to the board.
+        focusCard();
+        return 0;
     case WM_TIMER:
         if (wParam == kCloseTimerId)
             guarded([this] { model_.tClose_Timer(); });
@@ -182,6 +215,24 @@ void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int Index = id - kFirstCardId;
     if (HIWORD(wParam) == STN_CLICKED && Index >= 0 && Index < kCardCount)
         guarded([this, Index] { model_.pCard_Click(static_cast<Int16>(Index)); });
+}
+
+void MainWindow::onNotify(const NMHDR& note) {
+    const int card = static_cast<int>(note.idFrom) - kFirstCardId;
+    if (card < 0 || card >= kCardCount)
+        return;
+    if (note.code == NM_SETFOCUS)
+        focusedCard_ = card;
+    else if (note.code == NM_KEYDOWN)
+        if (const auto key = cardKeyOf(reinterpret_cast<const NMKEY&>(note).nVKey))
+            SetFocus(pCard_.at(static_cast<std::size_t>(form1::cardAfterKey(card, *key))));
+}
+
+// A hidden card cannot hold the focus: while the board is hidden the window
+// keeps it, and gives it back to its card when the board shows again.
+void MainWindow::focusCard() const {
+    if (IsWindowVisible(fCanvas_))
+        SetFocus(pCard_.at(static_cast<std::size_t>(focusedCard_)));
 }
 
 void MainWindow::Form_Load() {
@@ -212,8 +263,8 @@ void MainWindow::layOutCards() {
         // Made in place and visible: the form is still hidden, so nothing is
         // drawn before it shows.
         const POINT corner{twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos))};
-        pCard_.at(static_cast<std::size_t>(Pos)) =
-            createCardSlot(fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true);
+        pCard_.at(static_cast<std::size_t>(Pos)) = createCardSlot(
+            fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true, WS_TABSTOP);
     }
     SetWindowPos(pCard_[0], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -228,10 +279,23 @@ HWND MainWindow::slotOf(Int16 card) const {
 
 void MainWindow::ShowFace(Int16 card, Int16 picture) {
     showPicture(slotOf(card), pictures_.face(picture));
+    shownCards_.face(card, picture);
 }
 
 void MainWindow::ShowBack(Int16 card) {
     showPicture(slotOf(card), pictures_.back());
+    shownCards_.back(card);
+}
+
+// Only the texts that changed are set: each is a trip to Wine's server.
+void MainWindow::describeCards() {
+    for (std::size_t card = 0; card < pCard_.size(); ++card) {
+        std::string text = shownCards_.description(static_cast<int>(card), model_);
+        if (text != cardTexts_.at(card)) {
+            SetWindowTextW(pCard_.at(card), widen(text).c_str());
+            cardTexts_.at(card) = std::move(text);
+        }
+    }
 }
 
 void MainWindow::SetStatus(const std::string& text) {
@@ -257,6 +321,10 @@ void MainWindow::SetCloseTimer(bool on) {
 
 void MainWindow::SetBoardVisible(bool on) {
     ShowWindow(fCanvas_, on ? SW_SHOWNA : SW_HIDE);
+    if (!on && IsChild(fCanvas_, GetFocus()))
+        SetFocus(form1_);
+    else if (on && GetFocus() == form1_)
+        focusCard();
 }
 
 void MainWindow::Beep() {

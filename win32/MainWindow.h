@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardAccess.h"
 #include "BoardModel.h"
 #include "BoardView.h"
 #include "GameError.h"
@@ -12,12 +13,16 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 #include <utility>
 
 namespace duomira {
 
 // The game window Form1: the board frame with its 24 card slots, the menus,
 // the close timer, and the status text in the last title of the menu bar.
+// While the window is active the keyboard focus is on a card: the keys move
+// it over the board and turn the card it is on, and each card's window text
+// says what it shows, for screen readers.
 class MainWindow final : public BoardView, public form1::MenuCommands {
 public:
     MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
@@ -42,10 +47,12 @@ public:
     void Beep() override;
 
     // Every event that reaches the game runs through here, so the game's own
-    // errors are shown in one place and the program goes on.
+    // errors are shown in one place and the program goes on; whatever the
+    // event turned, even in part, the cards' texts say it afterwards.
     template <typename Action> void guarded(Action&& action) {
-        guardGameErrors(std::forward<Action>(action),
-                        [this](const GameError& error) { showGameError(error); });
+        const auto show = [this](const GameError& error) { showGameError(error); };
+        guardGameErrors(std::forward<Action>(action), show);
+        guardGameErrors([this] { describeCards(); }, show);
     }
 
     void mnuabout_Click() override;
@@ -61,6 +68,9 @@ private:
     void fitClientArea() const;
     void createBoard();
     void onCommand(WPARAM wParam, LPARAM lParam);
+    void onNotify(const NMHDR& note);
+    void focusCard() const;
+    void describeCards();
     void showGameError(const GameError& error) const;
     HWND slotOf(Int16 card) const;
 
@@ -79,6 +89,11 @@ private:
     HMENU menuBar_ = nullptr;
     HWND fCanvas_ = nullptr;
     std::array<HWND, kCardCount> pCard_{};
+    // The card the focus was last on, where it goes back to.
+    int focusedCard_ = 0;
+    form1::ShownCards shownCards_;
+    // The cards' window texts as last set.
+    std::array<std::string, kCardCount> cardTexts_{};
 };
 
 } // namespace duomira
