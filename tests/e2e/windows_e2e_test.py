@@ -1,14 +1,17 @@
 # The Windows program played under Wine on the X server of the environment
-# (a private Xvfb), in the Wine prefix of the environment: it opens with every card face down, turns exactly the
-# card clicked, turns a miss back after the interval and counts it in the
-# menu bar's last title, blocks the board under About, whose button shows the
-# launcher's message box, reveals every pair for the access number, plays on
-# to the last pair, and ends with its window, taking the password dialog
-# with it. Screenshots go to
-# SHOTS for a look by eye.
-#     windows_e2e_test.py WINE PROGRAM PROBE READER ASSETS SHOTS
+# (a private Xvfb), in the Wine prefix of the environment. With the mouse: it
+# opens with every card face down, turns exactly the card clicked (a double
+# click once), counts a miss in the menu bar's last title, blocks the board
+# under About, whose button shows the launcher's message box, reveals every
+# pair for the access number, and ends with its window, taking the password
+# dialog with it. With keys alone: a whole game to the last pair, each turned
+# card heard from its window text as a screen reader hears it, a miss heard
+# turning back after the interval, and the focus marked on the board.
+# Screenshots go to SHOTS for a look by eye.
+#     windows_e2e_test.py WINE PROGRAM PROBE READER TEXTS ASSETS SHOTS
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -16,8 +19,8 @@ import unittest
 
 from xscreen import ABOUT, CLIENT_WIDTH, PASSWORD, SEEN_HEIGHT, SEEN_WIDTH, TITLE, Screen, wait_until
 
-WINE, PROGRAM, PROBE, READER, ASSETS, SHOTS = sys.argv[1:7]
-del sys.argv[1:7]
+WINE, PROGRAM, PROBE, READER, TEXTS, ASSETS, SHOTS = sys.argv[1:8]
+del sys.argv[1:8]
 
 
 def wine_path(path):
@@ -50,7 +53,8 @@ class WindowsProgram(unittest.TestCase):
     def shot(self, name):
         subprocess.run(["import", "-window", "root", os.path.join(SHOTS, f"{name}.png")], check=True)
 
-    def test_plays_a_game_under_wine(self):
+    def start(self):
+        # The game, dealt: its window and the pictures of the back and faces.
         screen = self.screen
         game = subprocess.Popen([WINE, PROGRAM], stdout=subprocess.DEVNULL,
                                 stderr=subprocess.DEVNULL)
@@ -63,10 +67,20 @@ class WindowsProgram(unittest.TestCase):
         faces = [seen_rows(f"face{p:02d}.bmp", screen.padding) for p in range(12)]
         wait_until(lambda: screen.pictures() == [back] * 24, "the deal, every card face down")
         self.assertEqual(self.status(), "", "the status title after the deal")
-        self.shot("deal")
+        return game, window, back, faces
 
-        attempts, open_pairs = self.play_until_a_miss(back, faces)
-        self.shot("after-miss")
+    def test_plays_with_the_mouse(self):
+        screen = self.screen
+        game, window, back, faces = self.start()
+        self.shot("deal")
+        screen.click(0, times=2)
+        turned = wait_until(lambda: (lambda p: p[0] != back and p)(screen.pictures()), "card 0")
+        self.assertIn(turned[0], faces)
+        self.assertEqual(turned[1:], [back] * 23, "another card turned with it")
+        self.assertEqual(self.status(), "", "a double click counted twice")
+        screen.click(0)  # the same card again: a miss
+        wait_until(lambda: screen.pictures()[0] == back, "the miss to turn back")
+        self.assertEqual(self.status(), "1회")
 
         screen.keys(window, "alt+f", "a")
         about = screen.wait_window(ABOUT)
@@ -87,22 +101,9 @@ class WindowsProgram(unittest.TestCase):
         screen.keys(password, "minus", "5", "period", "8", "2", "Return")
         # The board flashes empty as the dialog closes over it: a picture with
         # no back on it is not yet the reveal.
-        shown = wait_until(lambda: (lambda p: sorted(map(p.count, faces)) == [2] * 12 and p)(
-            screen.pictures()), "every pair")
+        wait_until(lambda: sorted(map(screen.pictures().count, faces)) == [2] * 12, "every pair")
         wait_until(lambda: not screen.windows_titled(PASSWORD), "the password dialog to close")
         self.shot("revealed")
-
-        # The revealed cards are still in play: the pairs not yet found, each
-        # clicked as a pair, end the game.
-        for face in faces:
-            first, second = [card for card in range(24) if shown[card] == face]
-            if first not in open_pairs:
-                screen.click(first)
-                screen.click(second)
-                attempts += 1
-        wait_until(lambda: self.status() == f"{attempts}번째에 12개 성공했네요", "the last pair")
-        wait_until(lambda: screen.pictures() == shown, "the board back after its blink")
-        self.shot("won")
 
         screen.keys(window, "alt+g", "o")
         screen.wait_window(PASSWORD)
@@ -110,44 +111,64 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(game.wait(timeout=60), 0)
         self.assertEqual(screen.windows_titled(PASSWORD), [], "the password dialog outlived the game")
 
-    def play_until_a_miss(self, back, faces):
-        # Two cards at a time from the left; a pair (one chance in 23) stays
-        # open and the next two are tried. The very first card is double
-        # clicked: its second press is no second click.
-        screen, open_pairs = self.screen, {}
-        for attempt, first in enumerate(range(0, 24, 2), start=1):
-            second = first + 1
-            screen.click(first, times=2 if attempt == 1 else 1)
-            turned = wait_until(lambda: (lambda p: p[first] != back and p)(screen.pictures()),
-                                f"card {first} to turn")
-            self.assertIn(turned[first], faces)
-            expected = [open_pairs.get(card, back) for card in range(24)]
-            expected[first] = turned[first]
-            self.assertEqual(turned, expected, "another card turned with it")
-            if attempt == 1:
-                self.assertEqual(self.status(), "", "a double click counted twice")
+    def test_plays_a_game_with_the_keyboard_alone(self):
+        # Each try turns a card whose partner was heard, else one not heard yet.
+        game, self.window = self.start()[:2]
+        self.listener = subprocess.Popen([WINE, TEXTS, TITLE], stdin=subprocess.PIPE,
+                                         stdout=subprocess.PIPE)
+        self.addCleanup(self.listener.kill)
+        self.focus, self.shown = 0, None
+        self.listen([], lambda shown: shown == ["뒷면"] * 24, "the deal")
+        seen, matched, attempts = {}, set(), 0
+        while len(matched) < 24:
+            unseen = [card for card in range(24) if card not in seen]
+            partner = lambda card: [other for other in range(24) if other != card and
+                                    other not in matched and seen.get(other) == seen[card]]
+            first = ([card for card in seen if card not in matched and partner(card)] + unseen)[0]
+            seen[first] = self.turn(first, "space")
+            second = (partner(first) + [card for card in unseen if card != first])[0]
+            seen[second] = self.turn(second, "Return")
+            attempts += 1
+            if seen[second] == seen[first]:
+                matched |= {first, second}
+                self.listen([], lambda shown: shown[first] == shown[second] == seen[first] + ", 짝 맞춤",
+                            "a pair")
+            else:
+                self.listen([], lambda shown: shown[second] == "뒷면", "the miss to turn back")
+        wait_until(lambda: self.status() == f"{attempts}번째에 12개 성공했네요", "the last pair")
+        time.sleep(0.5)  # the board's blink, and the focus mark back on the last card
+        self.shot("keyboard-won")
+        self.screen.close(self.window)
+        self.assertEqual(game.wait(timeout=60), 0)
 
-            screen.click(second)
-            outcome = wait_until(lambda: self.second_card(screen.pictures(), first, second, back),
-                                 f"card {second} to turn")
-            if outcome == "pair":
-                open_pairs.update({first: turned[first], second: turned[first]})
-                continue
-            self.assertIn(outcome, faces)
-            wait_until(lambda: screen.pictures()[second] == back, "the miss to turn back")
-            self.assertEqual(self.status(), f"{attempt}회")
-            return attempt, open_pairs
-        self.fail("every two cards from the left were a pair")
+    def turn(self, card, key):
+        # Moves the focus to the card and turns it: the picture it shows.
+        (row, column), (at_row, at_column) = divmod(card, 8), divmod(self.focus, 8)
+        keys = ["Down" if row > at_row else "Up"] * abs(row - at_row)
+        keys += ["Home"] if column == 0 < at_column else ["End"] if column == 7 > at_column else \
+            ["Right" if column > at_column else "Left"] * abs(column - at_column)
+        if card in ((self.focus + 1) % 24, (self.focus - 1) % 24):
+            keys = ["Tab" if card == (self.focus + 1) % 24 else "shift+Tab"]
+        self.focus = card
+        shown = self.listen(keys + [key], lambda shown: shown[card] != "뒷면", f"card {card}")
+        return shown[card].split(",")[0]
 
-    @staticmethod
-    def second_card(pictures, first, second, back):
-        # A pair shows one face twice; a miss turns the first card back at
-        # once and shows the second until the interval is over.
-        if pictures[second] == back:
-            return None
-        if pictures[second] == pictures[first]:
-            return "pair"
-        return pictures[second] if pictures[first] == back else None
+    def listen(self, keys, heard, what):
+        # Presses the keys and listens until heard(shown), what each card's
+        # window text says it shows after its place.
+        shown, deadline = None if keys else self.shown, time.monotonic() + 15
+        while not (shown and heard(shown)):
+            self.assertLess(time.monotonic(), deadline, f"never heard {what}")
+            self.listener.stdin.write(b"\n")
+            self.listener.stdin.flush()
+            if keys:
+                self.screen.keys(self.window, *keys)
+                keys = []
+            lines = iter(lambda: self.listener.stdout.readline().decode().rstrip("\r\n"), "")
+            places = [re.fullmatch(r"(\d)행 (\d)열, (.+)", line) for line in lines]
+            cards = {8 * int(m[1]) + int(m[2]) - 9: m[3] for m in places if m}
+            shown = self.shown = [cards[card] for card in range(24)]
+        return shown
 
 
 if __name__ == "__main__":
