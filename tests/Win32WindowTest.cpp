@@ -170,12 +170,11 @@ protected:
         pump();
         HDC seen = GetDC(slot(card));
         HDC drawn = CreateCompatibleDC(seen);
-        const HGDIOBJ before = SelectObject(drawn, picture);
+        SelectObject(drawn, picture);
         bool same = true;
         for (int y = part.top; y < part.bottom && same; ++y)
             for (int x = part.left; x < part.right && same; ++x)
                 same = GetPixel(seen, x, y) == GetPixel(drawn, x, y);
-        SelectObject(drawn, before);
         DeleteDC(drawn);
         ReleaseDC(slot(card), seen);
         return same;

@@ -41,11 +41,9 @@ int wmain(int argc, wchar_t** argv) {
             heard = hear(window);
         }
         told = heard;
-        std::string utf8(heard.size() * 3, '\0');
-        utf8.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_UTF8, 0, heard.data(), static_cast<int>(heard.size()),
-                                utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
-        std::printf("%s\n", utf8.c_str());
+        static char utf8[1 << 16];
+        WideCharToMultiByte(CP_UTF8, 0, heard.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
+        std::printf("%s\n", utf8);
         std::fflush(stdout);
     }
     return 0;
