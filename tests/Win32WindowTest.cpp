@@ -350,8 +350,9 @@ TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {
     press(VK_RIGHT);
     EXPECT_FALSE(shows(1, pictures.back())) << "no focus mark after a key";
     EXPECT_FALSE(shows(1, pictures.back(), {70, 5, 75, 74})) << "the mark's right side hidden";
-    click(1, WM_LBUTTONDOWN);
-    EXPECT_TRUE(shows(1, pictures.face(window.model().CardPic(1)))) << "marked after a click";
+    click(2, WM_LBUTTONDOWN);
+    EXPECT_EQ(focusedCard(), 2) << "a click left the focus where it was";
+    EXPECT_TRUE(shows(2, pictures.face(window.model().CardPic(2)))) << "marked after a click";
 }
 
 TEST_F(Win32Window, ASlotTakesTheSizeOfItsPicture) {
