@@ -3,10 +3,11 @@
 namespace duomira {
 
 namespace {
-constexpr const char* kGulim[] = {"굴림", "Gulim", "NanumGothic"};
-constexpr const char* kGulimChe[] = {"굴림체", "GulimChe", "NanumGothicCoding", "NanumGothic"};
-constexpr const char* kDotum[] = {"돋움", "Dotum", "NanumGothic"};
-constexpr const char* kMsSerif[] = {"MS Serif", "DejaVu Serif", "NanumMyeongjo", "NanumGothic"};
+constexpr const char* kGulim[] = {"굴림", "Gulim", kGameGothic};
+constexpr const char* kGulimChe[] = {"굴림체", "GulimChe", kGameGothicCoding};
+constexpr const char* kDotum[] = {"돋움", "Dotum", kGameGothic};
+// Draws nothing but the password character: a serif where there is one.
+constexpr const char* kMsSerif[] = {"MS Serif", "DejaVu Serif", kGameGothic};
 } // namespace
 
 std::span<const char* const> familiesOf(KoreanFace face) {

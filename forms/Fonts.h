@@ -4,8 +4,13 @@
 
 namespace duomira {
 
+// The game's own fonts (assets/fonts), which every front end carries: cut
+// down from NanumGothic and NanumGothicCoding to the characters the game shows.
+inline constexpr char kGameGothic[] = "Duomira Gothic";
+inline constexpr char kGameGothicCoding[] = "Duomira Gothic Coding";
+
 // The game's faces, each with the families that stand in for it where the
-// Windows fonts are missing (NanumGothic on Linux and under Wine).
+// Windows fonts are missing (the game's own fonts on Linux and under Wine).
 enum class KoreanFace {
     Gulim,    // proportional
     GulimChe, // fixed pitch

@@ -1,15 +1,58 @@
 #include "KoreanFonts.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QResource>
 #include <QStringList>
 
 namespace duomira {
 
-QFont koreanFont(const FontStyle& style) {
+namespace {
+
+// The game's own fonts, stored uncompressed among the program's resources:
+// Qt reads them where the program file holds them, without a copy. One that
+// does not register is a broken build.
+void registerGameFonts() {
+    const QString folder = QStringLiteral(":/fonts/");
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    if (files.isEmpty())
+        qFatal("The program carries no fonts in %s", qPrintable(folder));
+    for (const QString& file : files) {
+        const QByteArray font = QResource(folder + file).uncompressedData();
+        if (QFontDatabase::addApplicationFontFromData(font) < 0)
+            qFatal("The font %s does not register", qPrintable(folder + file));
+    }
+}
+
+QStringList familyList(KoreanFace face) {
     QStringList families;
-    for (const char* family : familiesOf(style.face))
+    for (const char* family : familiesOf(face))
         families << QString::fromUtf8(family);
+    return families;
+}
+
+// The toolkit's own font (menus, the status title, About's note, buttons and
+// message boxes) is Gulim's family at the desktop's size, as on the Korean
+// system the game was made for; the desktop's family draws what it lacks.
+void setUpGameFonts() {
+    registerGameFonts();
+    QFont font = QApplication::font();
+    font.setFamilies(familyList(KoreanFace::Gulim) << QFontInfo(font).family());
+    QApplication::setFont(font);
+}
+
+} // namespace
+
+// Before the first window: as the application object is made. (cppcheck's
+// Qt library does not know the macro.)
+// cppcheck-suppress unknownMacro
+Q_COREAPP_STARTUP_FUNCTION(setUpGameFonts)
+
+QFont koreanFont(const FontStyle& style) {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(familyList(style.face));
     font.setPointSizeF(style.points);
     font.setWeight(static_cast<QFont::Weight>(style.weight));
     font.setStyleHint(isFixedPitch(style.face) ? QFont::Monospace : QFont::SansSerif);
