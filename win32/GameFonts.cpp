@@ -3,15 +3,31 @@
 #include "AboutForm.h"
 #include "MainForm.h"
 #include "PasswordForm.h"
+#include "Resources.h"
 #include "Text.h"
 
 #include <cmath>
 #include <cwchar>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace duomira {
 
 namespace {
+
+// The screen's device context while the fonts are chosen.
+class ScreenDc {
+public:
+    ScreenDc() : dc_(GetDC(nullptr)) {}
+    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+};
 
 // Counts the families GDI reports under a name: one is enough.
 int CALLBACK noteFamily(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
@@ -29,16 +45,44 @@ bool isInstalled(HDC screen, const std::wstring& family) {
     return found;
 }
 
-// The first family of the face that is installed; where none is, the first
-// name, which leaves the choice to GDI's own substitutes.
-std::wstring installedFamily(HDC screen, KoreanFace face) {
+bool isGameFont(std::string_view family) {
+    return family == kGameGothic || family == kGameGothicCoding;
+}
+
+// The first family of the face that is installed, the game's own fonts
+// counting as installed: the program carries them, and fonts added from
+// memory are the process's own, which GDI does not list.
+const char* installedFamily(HDC screen, KoreanFace face) {
     const auto families = familiesOf(face);
     for (const char* family : families) {
-        std::wstring name = widen(family);
-        if (isInstalled(screen, name))
-            return name;
+        if (isGameFont(family) || isInstalled(screen, widen(family)))
+            return family;
     }
-    return widen(families.front());
+    return families.front();
+}
+
+bool lacksADesignFace(HDC screen) {
+    for (const KoreanFace face :
+         {KoreanFace::Gulim, KoreanFace::GulimChe, KoreanFace::Dotum, KoreanFace::MsSerif}) {
+        if (isGameFont(installedFamily(screen, face)))
+            return true;
+    }
+    return false;
+}
+
+// One of the game's fonts from the program file, for this process alone. One
+// that does not register is a broken build.
+HANDLE addGameFont(HMODULE program, int id) {
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(id), RT_RCDATA);
+    HGLOBAL loaded = found == nullptr ? nullptr : LoadResource(program, found);
+    DWORD added = 0;
+    HANDLE fonts = nullptr;
+    if (loaded != nullptr)
+        fonts = AddFontMemResourceEx(LockResource(loaded), SizeofResource(program, found), nullptr,
+                                     &added);
+    if (fonts == nullptr || added == 0)
+        throw std::runtime_error("font resource does not register: " + std::to_string(id));
+    return fonts;
 }
 
 int screenDpi(HDC screen) {
@@ -62,7 +106,7 @@ BYTE pitchAndFamilyOf(KoreanFace face) {
 }
 
 HFONT createFont(HDC screen, const FontStyle& style) {
-    const std::wstring family = installedFamily(screen, style.face);
+    const std::wstring family = widen(installedFamily(screen, style.face));
     return CreateFontW(pixelHeight(style.points, screenDpi(screen)), 0, 0, 0, style.weight, FALSE,
                        FALSE, FALSE, charSetOf(style.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, pitchAndFamilyOf(style.face), family.c_str());
@@ -89,24 +133,11 @@ HFONT createAboutFormFont(HDC screen) {
     DeleteObject(system);
     LOGFONTW gulim = metrics.lfMessageFont;
     gulim.lfCharSet = HANGUL_CHARSET;
-    const std::wstring family = installedFamily(screen, KoreanFace::Gulim);
+    const std::wstring family = widen(installedFamily(screen, KoreanFace::Gulim));
     wcsncpy(gulim.lfFaceName, family.c_str(), LF_FACESIZE - 1);
     gulim.lfFaceName[LF_FACESIZE - 1] = L'\0';
     return CreateFontIndirectW(&gulim);
 }
-
-// The screen's device context while one font is chosen.
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
 
 HFONT designFont(const FontStyle& style) {
     const ScreenDc screen;
@@ -119,6 +150,20 @@ HFONT aboutFormFont() {
 }
 
 } // namespace
+
+GameFontResources::GameFontResources() {
+    const ScreenDc screen;
+    if (!lacksADesignFace(screen.get()))
+        return;
+    const HMODULE program = GetModuleHandleW(nullptr);
+    for (int id = IDR_FONT_FIRST; id <= IDR_FONT_LAST; ++id)
+        added_.push_back(addGameFont(program, id));
+}
+
+GameFontResources::~GameFontResources() {
+    for (HANDLE fonts : added_)
+        RemoveFontMemResourceEx(fonts);
+}
 
 GameFonts::GameFonts()
     : canvas(designFont(form1::kCanvasFont)), command1(designFont(fmGetPass::kCommand1Font)),
