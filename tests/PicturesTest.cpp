@@ -1,4 +1,6 @@
+#include "AboutForm.h"
 #include "GameError.h"
+#include "KoreanFonts.h"
 #include "MainWindow.h"
 #include "PictureSet.h"
 #include "TestRandom.h"
@@ -70,6 +72,33 @@ TEST(PictureSet, BoardShowsTheFaceDrawnForItsScreen) {
                       QSize(uncovered, slot->contentsRect().height()) * ratio);
     EXPECT_EQ(shot.copy(shown).convertToFormat(QImage::Format_RGB32),
               face.copy(QRect(QPoint(0, 0), shown.size())));
+}
+
+// Every string literal of the sources (what the game shows is made of them
+// and digits), read as scripts/make-fonts.py reads them, has a glyph in each
+// font the windows draw with where the Windows faces are missing: the game's.
+TEST(GameFonts, DrawEveryCharacterOfTheSourcesLiterals) {
+    QString texts;
+    const QRegularExpression literal(R"re("((?:[^"\\\n]|\\.)*)")re");
+    for (const QString folder : {"game", "forms", "dialogs", "qt", "win32", "assets"}) {
+        QDirIterator files(DUOMIRA_ASSETS_DIR "/../" + folder, {"*.h", "*.cpp"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            file.open(QIODevice::ReadOnly);
+            for (const auto& match : literal.globalMatch(QString::fromUtf8(file.readAll())))
+                texts += match.captured(1);
+        }
+    }
+    ASSERT_TRUE(texts.contains(QString::fromUtf8(frmAbout::kCmdSysInfoCaption)));
+    for (const QFont& drawn : {QGuiApplication::font(), koreanFont(form1::kCanvasFont),
+                               koreanFont(frmAbout::kLblTitleFont)}) {
+        const QRawFont font = QRawFont::fromFont(drawn);
+        ASSERT_TRUE(font.familyName().startsWith(kGameGothic)) << font.familyName().toStdString();
+        for (const char32_t character : texts.toUcs4())
+            EXPECT_TRUE(font.supportsCharacter(character))
+                << (font.familyName() + " lacks " + QString::fromUcs4(&character, 1)).toStdString();
+    }
 }
 
 } // namespace
