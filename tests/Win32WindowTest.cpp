@@ -308,6 +308,9 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
     BYTE keys[256]{};
     for (const auto& [from, shift, key, to] : {std::tuple{9, 0, VK_LEFT, 8},
                                                {8, 0, VK_LEFT, 8},
+                                               {7, 0, VK_RIGHT, 7},
+                                               {3, 0, VK_UP, 3},
+                                               {19, 0, VK_DOWN, 19},
                                                {9, 0, VK_RIGHT, 10},
                                                {9, 0, VK_UP, 1},
                                                {9, 0, VK_DOWN, 17},
