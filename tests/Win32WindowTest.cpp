@@ -208,7 +208,7 @@ TEST_F(Win32Window, Form1AsDesigned) {
               "\"토리무나 그림 맞추기 게임\" 644x323 minimise\n"
               "파일(&F)[대하여..(&A)|-|종료]|게임(&G)[다시 시작(&S)|-|패스워드(&O)...]||");
     EXPECT_EQ(describeChildren(form1),
-              "fCanvas 1 0,0 641x321 \"그림판\" font NanumGothicCoding -13 400 set 129\n");
+              "fCanvas 1 0,0 641x321 \"그림판\" font Duomira Gothic Coding -13 400 set 129\n");
 
     HWND canvas = GetDlgItem(form1, 1);
     EXPECT_EQ(GetClassLongPtrW(canvas, GCLP_HCURSOR),
@@ -235,9 +235,9 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     EXPECT_EQ(
         describeWindow(dialog) + describeChildren(dialog),
         "\"패스워드 입력\" 218x75 tool\n"
-        "Static 102 8,8 73x25 \"패스워드\" font NanumGothic -15 400 set 129\n"
+        "Static 102 8,8 73x25 \"패스워드\" font Duomira Gothic -15 400 set 129\n"
         "Edit 101 8,40 117x27 \"\" sunken tab password * font DejaVu Serif -16 400 set 0\n"
-        "Button 1 152,40 61x25 \"확인\" tab default font NanumGothicCoding -13 400 set 129\n");
+        "Button 1 152,40 61x25 \"확인\" tab default font Duomira Gothic Coding -13 400 set 129\n");
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 101));
     EXPECT_EQ(windowText(GetWindow(GetFocus(), GW_HWNDPREV)), "패스워드") << "the box's label";
     HDC dc = GetDC(dialog);
@@ -287,7 +287,7 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
         "Static 203 104,59 259x94 \"" +
             note +
             "\" font MS Shell Dlg -12 400 set 129\n"
-            "Static 204 88,16 275x32 \"토리무나 그림 맞추기 게임\" font NanumGothic -19 700 set "
+            "Static 204 88,16 275x32 \"토리무나 그림 맞추기 게임\" font Duomira Gothic -19 700 set "
             "129\n");
 }
 
