@@ -53,10 +53,12 @@ class ScreenReader(unittest.TestCase):
         # On the X server, whichever platform the widget tests around it use.
         env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
         self.game = subprocess.Popen([PROGRAM], env=env)
+        self.addCleanup(self.game.wait)
         self.addCleanup(self.game.kill)
         self.frame = pump_until(lambda: self.window(TITLE), "the game in the accessibility tree")
         # With no window manager on the Xvfb, the test hands the game the focus.
-        subprocess.run(["xdotool", "search", "--sync", "--name", TITLE, "windowfocus", "--sync"],
+        subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.game.pid), "--name", TITLE,
+                        "windowfocus", "--sync"],
                        check=True, stdout=subprocess.DEVNULL)
         self.cards = list(descendant(self.frame, pyatspi.ROLE_PANEL, "그림판"))
         self.status = descendant(self.frame, pyatspi.ROLE_MENU_BAR)[-1]
@@ -65,8 +67,11 @@ class ScreenReader(unittest.TestCase):
         self.announced.append((event.source.getRoleName(), event.source.name))
 
     def window(self, title):
+        # This test's game only: an earlier one may linger in the registry a while.
         for app in pyatspi.Registry.getDesktop(0):
-            for window in app or []:
+            if app is None or app.get_process_id() != self.game.pid:
+                continue
+            for window in app:
                 if window is not None and window.name == title:
                     return window
         return None
@@ -111,11 +116,13 @@ class ScreenReader(unittest.TestCase):
                             for c in self.cards))
         seen, matched, attempts = {}, set(), 0
         while len(matched) < CARDS:
-            first = min(set(range(CARDS)) - matched - set(seen)) if len(seen) + len(matched) < CARDS \
-                else min(set(seen) - matched)
+            # A pair already seen, else a card not yet seen and its partner if known.
+            pairs = [a for a in seen for b in seen
+                     if a < b and seen[a] == seen[b] and not {a, b} & matched]
+            first = pairs[0] if pairs else next(c for c in range(CARDS) if c not in seen)
             picture = seen[first] = self.turn(first)
             partners = [c for c, p in seen.items() if p == picture and c != first and c not in matched]
-            second = partners[0] if partners else min(set(range(CARDS)) - matched - set(seen))
+            second = partners[0] if partners else next(c for c in range(CARDS) if c not in seen)
             seen[second] = self.turn(second, "Return")
             attempts += 1
             if seen[second] == picture:
