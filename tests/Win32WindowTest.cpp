@@ -339,12 +339,6 @@ TEST_F(Win32Window, SpaceOrEnterTurnTheFocusedCardOnceAndItsTextSaysWhatItShows)
     press(VK_RETURN, KF_REPEAT << 16);
     EXPECT_EQ(window.model().TryCount(), 1) << "a held key clicked again";
     EXPECT_EQ(windowText(slot(0)), "1행 1열, " + picture);
-    int partner = 1;
-    while (window.model().CardPic(partner) != window.model().CardPic(0))
-        ++partner;
-    SetFocus(slot(partner));
-    press(VK_RETURN);
-    EXPECT_EQ(windowText(slot(0)), "1행 1열, " + picture + ", 짝 맞춤");
 }
 
 TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {

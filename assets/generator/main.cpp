@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdio>
+#include <set>
 #include <span>
 
 namespace {
@@ -64,8 +65,10 @@ bool followsCardRules(const char* name, const IndexedBitmap& picture) {
 }
 
 // The same drawing at every density, centred: face 10's odd row count has no
-// exact half-size, so its 1.5 picture gets the extra row of white.
-bool writeCardPicture(const QDir& dir, const Figure& figure, const Density& density) {
+// exact half-size, so its 1.5 picture gets the extra row of white. No two
+// pictures of a density may look alike: a player could not tell them apart.
+bool writeCardPicture(const QDir& dir, const Figure& figure, const Density& density,
+                      std::set<QByteArray>& drawn) {
     QImage canvas =
         whiteCanvas(qRound(figure.width * density.ratio), qRound(figure.height * density.ratio));
     {
@@ -79,8 +82,12 @@ bool writeCardPicture(const QDir& dir, const Figure& figure, const Density& dens
     const IndexedBitmap picture = quantise(canvas, kCardColours);
     const QByteArray name = fileName(figure.file, density);
     // Written even when a rule fails, so the drawing can be looked at while fixing it.
-    const bool written = writeFile(dir, name.constData(), cardBitmapFile(picture));
-    return followsCardRules(name.constData(), picture) && written;
+    const QByteArray file = cardBitmapFile(picture);
+    const bool written = writeFile(dir, name.constData(), file);
+    const bool unlike = drawn.insert(file).second;
+    if (!unlike)
+        std::fprintf(stderr, "%s: drawn like another picture\n", name.constData());
+    return followsCardRules(name.constData(), picture) && unlike && written;
 }
 
 // The hand keeps its corner hotspot at every density.
@@ -124,10 +131,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     bool ok = true;
-    for (const Density& density : kDensities)
+    for (const Density& density : kDensities) {
+        std::set<QByteArray> drawn;
         for (const auto& figures : {faceFigures(), otherFigures()})
             for (const Figure& figure : figures)
-                ok = writeCardPicture(dir, figure, density) && ok;
+                ok = writeCardPicture(dir, figure, density, drawn) && ok;
+    }
     ok = writeFile(dir, "icon.ico", iconFile(windowIconImages())) && ok;
     ok = writeFile(dir, "about_icon.ico", iconFile(aboutIconImages())) && ok;
     ok = writeHandCursors(dir) && ok;
