@@ -128,7 +128,25 @@ void CardSlot::paintEvent(QPaintEvent* event) {
     dots.setDashPattern({1, 1});
     painter.setPen(dots);
     const int inset = form1::kFocusMarkInsetPixels;
-    painter.drawRect(contentsRect().adjusted(inset, inset, -inset - 1, -inset - 1));
+    painter.drawRect(shownPart().adjusted(inset, inset, -inset - 1, -inset - 1));
+}
+
+// What shows of the picture: the frame cuts off the last column, and the next
+// card, made after this one and so above it, lies over this one's right edge.
+QRect CardSlot::shownPart() const {
+    QRect shown = contentsRect() & parentWidget()->rect().translated(-pos());
+    const QObjectList& siblings = parentWidget()->children();
+    for (auto i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        const auto* above = qobject_cast<const QWidget*>(siblings[i]);
+        if (above != nullptr && above->isVisible()) {
+            const QRect cover = above->geometry().translated(-pos());
+            if (cover.left() > shown.left() && cover.intersects(shown)) {
+                shown.setRight(cover.left() - 1);
+            }
+            break;
+        }
+    }
+    return shown;
 }
 
 } // namespace duomira

@@ -30,6 +30,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect shownPart() const;
+
     bool pressed_ = false;
     bool focusMarkShown_ = false;
 };
