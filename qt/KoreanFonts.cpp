@@ -26,10 +26,16 @@ void registerGameFonts() {
     }
 }
 
+// Only the installed families of the face's list: Qt would otherwise have
+// fontconfig sort every font on the system for each face that is missing.
 QStringList familyList(KoreanFace face) {
+    static const QStringList installed = QFontDatabase::families();
     QStringList families;
-    for (const char* family : familiesOf(face))
-        families << QString::fromUtf8(family);
+    for (const char* family : familiesOf(face)) {
+        const QString name = QString::fromUtf8(family);
+        if (installed.contains(name, Qt::CaseInsensitive))
+            families << name;
+    }
     return families;
 }
 

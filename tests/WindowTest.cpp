@@ -27,7 +27,7 @@ void whileModal(const std::function<void(QWidget*)>& inside) {
 }
 
 // A window and its controls in creation order, a line each: the text, the
-// place in pixels (15 twips each), the font where it is not the default, and
+// place in pixels (15 twips each), the font family it draws with where it is not the default, and
 // whether a button is the default button.
 QString describe(const QWidget* window) {
     QString lines = window->windowTitle();
@@ -159,7 +159,7 @@ TEST_F(WindowTest, MainWindowAsDesigned) {
             R"x("파일(&F)"[대하여..(&A)|-|종료]"게임(&G)"[다시 시작(&S)|-|패스워드(&O)...]"""")x"));
     EXPECT_EQ(window.menuBar()->actions().last(), window.statusTitle());
     EXPECT_EQ(describe(window.centralWidget()),
-              "\nQGroupBox \"그림판\" 0,0 641x321 굴림체 9.75\nfixed");
+              "\nQGroupBox \"그림판\" 0,0 641x321 Duomira Gothic Coding 9.75\nfixed");
     EXPECT_EQ(window.centralWidget()->geometry(), QRect(0, window.menuBar()->height(), 644, 323));
     const int lefts[8] = {7, 86, 165, 245, 324, 403, 482, 561}; // 105 + 1188 k twips
     const int tops[3] = {16, 118, 219};                         // 240 + 1525 k twips
@@ -181,10 +181,10 @@ TEST_F(WindowTest, MainWindowAsDesigned) {
 
 TEST_F(WindowTest, DialogsAsDesigned) {
     PasswordDialog* password = openPassword();
-    EXPECT_EQ(describe(password), QStringLiteral(R"(패스워드 입력 굴림 8.25
-QPushButton "확인" 152,40 61x25 굴림체 9.75 default
-QLineEdit "" 8,40 117x27 MS Serif 12
-QLabel "패스워드" 8,8 73x25 굴림 11.25
+    EXPECT_EQ(describe(password), QStringLiteral(R"(패스워드 입력 Duomira Gothic 8.25
+QPushButton "확인" 152,40 61x25 Duomira Gothic Coding 9.75 default
+QLineEdit "" 8,40 117x27 DejaVu Serif 12
+QLabel "패스워드" 8,8 73x25 Duomira Gothic 11.25
 fixed)"));
     EXPECT_EQ(password->size(), QSize(218, 75));
     AboutDialog about(window.pictures());
@@ -193,7 +193,7 @@ QLabel "" 0,16 84x84
 QPushButton "확인" 259,175 108x23 default
 QPushButton "시스템 정보(&S)..." 260,205 107x23
 QLabel "어떤 책의 예제를 참고로 해서 만들었습니다.     일요일 아침에 급히 만들었기 때문에 어딘가   삐그덕 거릴수도 있겠구요..                     카드 그림 열두 장은 한 장씩 손으로 그려 넣었습니다. 틀린 곳을 찾으시면 duomira.author@example.org 로 메일을 보내 주세요.      감사합니다." 104,59 259x94
-QLabel "토리무나 그림 맞추기 게임" 88,16 275x32 돋움 14.25 bold
+QLabel "토리무나 그림 맞추기 게임" 88,16 275x32 Duomira Gothic 14.25 bold
 fixed)"));
     EXPECT_EQ(about.geometry(),
               QRect(about.screen()->geometry().topLeft() + QPoint(156, 129), QSize(382, 237)));
