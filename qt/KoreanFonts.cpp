@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QResource>
 #include <QStringList>
 
@@ -45,7 +44,9 @@ QStringList familyList(KoreanFace face) {
 void setUpGameFonts() {
     registerGameFonts();
     QFont font = QApplication::font();
-    font.setFamilies(familyList(KoreanFace::Gulim) << QFontInfo(font).family());
+    // The desktop's family by the name it gives: resolving it here would load
+    // a font only to learn its name, where Qt looks it up only if it is needed.
+    font.setFamilies(familyList(KoreanFace::Gulim) << font.family());
     QApplication::setFont(font);
 }
 
