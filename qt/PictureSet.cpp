@@ -124,23 +124,35 @@ QCursor loadCursor(const QString& name, const Density& density) {
 
 } // namespace
 
-PictureSet::PictureSet()
-    : windowIcon_(loadIcon(QStringLiteral("icon.ico"))),
-      aboutIcon_(loadIcon(QStringLiteral("about_icon.ico"))) {
+PictureSet::PictureSet() : windowIcon_(loadIcon(QStringLiteral("icon.ico"))) {
     const Density density = densityOfScreen();
+    ratio_ = density.ratio;
+    suffix_ = density.suffix;
     back_ = loadBitmap(QStringLiteral("back"), density);
     slotTemplate_ = loadBitmap(QStringLiteral("template"), density);
     handCursor_ = loadCursor(QStringLiteral("hand"), density);
-    aboutPicture_ = loadBitmap(QStringLiteral("about_picture"), density);
-    for (int p = 0; p < kFaceCount; ++p)
-        faces_[static_cast<std::size_t>(p)] =
-            loadBitmap(QStringLiteral("face%1").arg(p, 2, 10, QLatin1Char('0')), density);
 }
 
 const QPixmap& PictureSet::face(int picture) const {
     if (picture < 0 || picture >= kFaceCount)
         throw GameError(GameErrorKind::SubscriptOutOfRange);
-    return faces_[static_cast<std::size_t>(picture)];
+    QPixmap& face = faces_[static_cast<std::size_t>(picture)];
+    if (face.isNull())
+        face = loadBitmap(QStringLiteral("face%1").arg(picture, 2, 10, QLatin1Char('0')),
+                          {ratio_, suffix_});
+    return face;
+}
+
+const QPixmap& PictureSet::aboutPicture() const {
+    if (aboutPicture_.isNull())
+        aboutPicture_ = loadBitmap(QStringLiteral("about_picture"), {ratio_, suffix_});
+    return aboutPicture_;
+}
+
+const QIcon& PictureSet::aboutIcon() const {
+    if (aboutIcon_.isNull())
+        aboutIcon_ = loadIcon(QStringLiteral("about_icon.ico"));
+    return aboutIcon_;
 }
 
 } // namespace duomira
