@@ -195,9 +195,12 @@ void MainWindow::SetStatus(const std::string& text) {
 // A screen reader hears the status title's new name as it changes.
 // A title is no widget of its own: the event comes from the menu bar's item.
 void MainWindow::announceStatus() {
+    if (!QAccessible::isActive()) {
+        return; // no one listens: no accessible objects to make for it
+    }
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(menuBar());
     const auto index = static_cast<int>(menuBar()->actions().indexOf(mnuCount_));
-    if (!QAccessible::isActive() || bar == nullptr || index < 0) {
+    if (bar == nullptr || index < 0) {
         return;
     }
     QAccessibleEvent changed(bar->child(index), QAccessible::NameChanged);
