@@ -2,7 +2,6 @@
 
 #include "BoardModel.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace duomira::form1 {
@@ -55,16 +54,6 @@ Int16 CardGrid::left(int Pos) const {
 
 Int16 CardGrid::top(int Pos) const {
     return add16(mul16(static_cast<Int16>(Pos / kColumns), StepY), OriginY);
-}
-
-PixelPoint centredCorner(const PixelRect& screen, const PixelRect& workArea, int outerWidth,
-                         int outerHeight) {
-    const auto screenWidth = static_cast<float>(pixelsToTwips(screen.width));
-    const auto screenHeight = static_cast<float>(pixelsToTwips(screen.height));
-    const float left = (screenWidth - static_cast<float>(pixelsToTwips(outerWidth))) / 2.0F;
-    const float top = (screenHeight - static_cast<float>(pixelsToTwips(outerHeight))) / 2.0F;
-    return {std::max(screen.left + twipsToPixels(left), workArea.left),
-            std::max(screen.top + twipsToPixels(top), workArea.top)};
 }
 
 } // namespace duomira::form1

@@ -78,10 +78,4 @@ struct CardGrid {
 
 CardGrid measureCardGrid();
 
-// Where the window's outer corner goes: centred on the screen, reckoned in
-// single-precision twips, but never above or left of the work area, so that
-// a window larger than the screen keeps its title and menus within reach.
-PixelPoint centredCorner(const PixelRect& screen, const PixelRect& workArea, int outerWidth,
-                         int outerHeight);
-
 } // namespace duomira::form1

@@ -7,13 +7,13 @@
 #include "Messages.h"
 #include "PasswordDialog.h"
 #include "QtTwips.h"
+#include "WindowPlacement.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QMenuBar>
-#include <QScreen>
 
 #include <iterator>
 
@@ -94,23 +94,9 @@ void MainWindow::createActions() {
 
 void MainWindow::Form_Load() {
     setFixedSize(sizeHint());
-    centreOnScreen();
+    centreOnScreen(*this);
     layOutCards();
     model_.StartFirstGame();
-}
-
-void MainWindow::centreOnScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect all = screen->geometry();
-    const QRect area = screen->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    const PixelPoint corner = form1::centredCorner(
-        {all.x(), all.y(), all.width(), all.height()},
-        {area.x(), area.y(), area.width(), area.height()}, outer.width(), outer.height());
-    move(corner.x, corner.y);
 }
 
 void MainWindow::layOutCards() {

@@ -73,7 +73,6 @@ private:
     void createBoard();
     void createActions();
     void layOutCards();
-    void centreOnScreen();
     void showGameError(const GameError& error);
     CardSlot* slotOf(Int16 card) const;
     void connectSlot(int Pos);

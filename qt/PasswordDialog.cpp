@@ -5,15 +5,14 @@
 #include "NumberReader.h"
 #include "PasswordForm.h"
 #include "QtTwips.h"
+#include "WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 #include <utility>
 
@@ -51,8 +50,7 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen) : allOpen_(std::mo
 
     // Centred on the screen: the dialog has no owner to centre on, and the
     // main window itself starts centred on the screen.
-    QRect screenArea = screen()->availableGeometry();
-    move(screenArea.center() - rect().center());
+    centreOnScreen(*this);
 }
 
 void PasswordDialog::createControls() {

@@ -10,6 +10,7 @@
 #include "SysInfoLauncher.h"
 #include "Text.h"
 #include "WindowObject.h"
+#include "WindowPlacement.h"
 
 #include <commctrl.h>
 
@@ -82,9 +83,6 @@ std::optional<form1::CardKey> cardKeyOf(UINT key) {
     }
 }
 
-PixelRect rectOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 } // namespace
 
@@ -236,22 +234,9 @@ void MainWindow::focusCard() const {
 }
 
 void MainWindow::Form_Load() {
-    centreOnScreen();
+    centreOnScreen(form1_);
     layOutCards();
     model_.StartFirstGame();
-}
-
-void MainWindow::centreOnScreen() const {
-    const PixelRect screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    RECT workArea{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT outer{};
-    GetWindowRect(form1_, &outer);
-    const PixelRect size = rectOf(outer);
-    const PixelPoint corner =
-        form1::centredCorner(screen, rectOf(workArea), size.width, size.height);
-    SetWindowPos(form1_, nullptr, corner.x, corner.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::layOutCards() {

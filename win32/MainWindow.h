@@ -75,7 +75,6 @@ private:
     HWND slotOf(Int16 card) const;
 
     void Form_Load();
-    void centreOnScreen() const;
     void layOutCards();
     void Form_Unload();
 

@@ -8,6 +8,7 @@
 #include "PasswordForm.h"
 #include "Text.h"
 #include "WindowObject.h"
+#include "WindowPlacement.h"
 
 #include <utility>
 
@@ -97,15 +98,7 @@ void PasswordDialog::placeOnScreen() const {
     const int width = twipsToPixels(fmGetPass::kClientWidth);
     const int height = twipsToPixels(fmGetPass::kClientHeight);
     placeClientArea(fmGetPass_, {0, 0, width, height});
-    RECT outer{};
-    GetWindowRect(fmGetPass_, &outer);
-    RECT workArea{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
-    const int left =
-        workArea.left + (workArea.right - workArea.left - (outer.right - outer.left)) / 2;
-    const int top =
-        workArea.top + (workArea.bottom - workArea.top - (outer.bottom - outer.top)) / 2;
-    SetWindowPos(fmGetPass_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    centreOnScreen(fmGetPass_);
 }
 
 void PasswordDialog::createControls() {

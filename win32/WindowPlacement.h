@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+
+namespace duomira {
+
+// Moves a top-level window so that it is centred on the screen, as the
+// shared rule places it.
+void centreOnScreen(HWND window);
+
+} // namespace duomira
