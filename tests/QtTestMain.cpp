@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 // Widget tests need an application object, and the same look as the game.
+// They draw offscreen unless told otherwise, so that a plain `ctest` (which
+// lists their cases by running them) needs no display either.
 int main(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setStyle(new duomira::GameStyle);
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,7 +3,8 @@
 # bare X session's (no bus address, no runtime folder, no TMPDIR) and one with
 # a read-only HOME. In each it opens centred with every card face down, turns
 # a card, blocks the board under About and reveals every pair for the access
-# number typed at the keyboard, and ends with its window; all the while it
+# number typed at the keyboard, and ends with its window or, in the bare
+# session, with the end command while the password dialog is up; all the while it
 # ignores its command line, starts nothing, writes nothing and talks to no one
 # but the display and the session bus. Usage: e2e_test.py <program>
 
@@ -60,11 +61,11 @@ class EndToEnd(unittest.TestCase):
                     wait_until(lambda: os.path.exists(f"{run}/bus"), "the session bus")
                     allowed |= {("mkdir", run),  # Qt checks the runtime folder by making it
                                 ("connect", f"{run}/bus")}  # the accessibility bridge
-                self.play(env, home, f"{self.root}/{session}/trace")
+                self.play(env, home, f"{self.root}/{session}/trace", ends=session == "bare")
                 found = list(self.trespasses(allowed, f"{self.root}/{session}/trace"))
                 self.assertEqual(found, [], "the game went beyond its allowance:\n" + "\n".join(found))
 
-    def play(self, env, home, traces):
+    def play(self, env, home, traces, ends):
         # Qt's own options among the arguments: the window must keep its title and look.
         odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
         trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", traces, "-e",
@@ -76,13 +77,14 @@ class EndToEnd(unittest.TestCase):
         screen = self.screen
         window = screen.wait_window(TITLE)
         left, top, width, height = screen.find_client(window)
-        self.assertLessEqual(abs(left + width / 2 - 640) + abs(top + height / 2 - 512), 2,
+        centre_x, centre_y = screen.centre
+        self.assertLessEqual(abs(left + width / 2 - centre_x) + abs(top + height / 2 - centre_y), 2,
                              "the window is not centred")
         backs = wait_until(lambda: (lambda p: len(set(p)) == 1 and len(set(p[0])) > 2 and p)(
             screen.pictures()), "the deal, every card face down")
         back = backs[0]
 
-        screen.keys(window, "alt+f", "a")
+        screen.menu(window, "alt+f", "a")
         about = screen.wait_window(ABOUT)
         screen.click(2)
         time.sleep(0.5)
@@ -96,13 +98,18 @@ class EndToEnd(unittest.TestCase):
         screen.click(2)
         wait_until(lambda: screen.pictures()[2] != back, "card 2 to turn")
 
-        screen.keys(window, "alt+g", "o")
+        screen.menu(window, "alt+g", "o")
         screen.keys(screen.wait_window(PASSWORD), "minus", "5", "period", "8", "2", "Return")
         faces = wait_until(lambda: (lambda p: back not in p and p)(screen.pictures()), "the reveal")
         self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
 
-        screen.close(window)
-        self.assertEqual(game.wait(timeout=30), 0, game.stdout.read().decode())
+        if ends:  # the end command, "종료", the last item of File, with the password dialog up
+            screen.menu(window, "alt+g", "o")
+            screen.wait_window(PASSWORD)
+            screen.choose_end(window)
+        else:
+            screen.close(window)
+        self.assertEqual(game.wait(timeout=120), 0, game.stdout.read().decode())
 
     def trespasses(self, allowed, traces):
         # Every call of the traced game that starts a program (tried or done),

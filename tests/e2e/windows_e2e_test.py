@@ -2,7 +2,8 @@
 # (a private Xvfb), in the Wine prefix of the environment. With the mouse: it
 # opens with every card face down, turns exactly the card clicked (a double
 # click once), shows About, whose button shows the launcher's message box,
-# reveals every pair for the access number, and ends with its window. With
+# reveals every pair for the access number, and ends with the end command
+# while the password dialog is up. With
 # keys alone: a whole game to the last pair, each turned
 # card heard from its window text as a screen reader hears it, a miss heard
 # turning back after the interval, and the focus marked on the board.
@@ -29,7 +30,8 @@ def wine_path(path):
 def seen_rows(name, padding):
     # The part of a committed 8-bit picture that shows on a card, as the
     # screen's rows of 4-byte pixels.
-    data = open(os.path.join(ASSETS, name), "rb").read()
+    with open(os.path.join(ASSETS, name), "rb") as picture:
+        data = picture.read()
     number = lambda at, size=4: int.from_bytes(data[at:at + size], "little", signed=True)
     offset, width, height, colours = number(10), number(18), number(22), number(46)
     palette = [data[54 + 4 * i:57 + 4 * i] + bytes([padding]) for i in range(colours)]
@@ -78,7 +80,7 @@ class WindowsProgram(unittest.TestCase):
         self.assertEqual(turned[1:], [back] * 23, "another card turned with it")
         self.assertEqual(self.status(), "", "a double click counted twice")
 
-        screen.keys(window, "alt+f", "a")
+        screen.menu(window, "alt+f", "a")
         about = screen.wait_window(ABOUT)
         self.shot("about")
         screen.keys(about, "alt+s")
@@ -87,7 +89,7 @@ class WindowsProgram(unittest.TestCase):
         screen.keys(about, "Escape")
         wait_until(lambda: not screen.windows_titled(ABOUT), "About to close")
 
-        screen.keys(window, "alt+g", "o")
+        screen.menu(window, "alt+g", "o")
         password = screen.wait_window(PASSWORD)
         self.shot("password")
         screen.keys(password, "minus", "5", "period", "8", "2", "Return")
@@ -96,8 +98,11 @@ class WindowsProgram(unittest.TestCase):
         wait_until(lambda: sorted(map(screen.pictures().count, faces)) == [2] * 12, "every pair")
         wait_until(lambda: not screen.windows_titled(PASSWORD), "the password dialog to close")
         self.shot("revealed")
-        screen.close(window)
-        self.assertEqual(game.wait(timeout=60), 0)
+        # The end command, "종료", the last item of File, ends the game with the dialog up.
+        screen.menu(window, "alt+g", "o")
+        screen.wait_window(PASSWORD)
+        screen.choose_end(window)
+        self.assertEqual(game.wait(timeout=120), 0)
 
     def test_plays_a_game_with_the_keyboard_alone(self):
         # Each try turns a card whose partner was heard, else one not heard yet.
@@ -126,8 +131,8 @@ class WindowsProgram(unittest.TestCase):
         wait_until(lambda: self.status() == f"{attempts}번째에 12개 성공했네요", "the last pair")
         time.sleep(0.5)  # the board's blink, and the focus mark back on the last card
         self.shot("keyboard-won")
-        self.screen.close(self.window)
-        self.assertEqual(game.wait(timeout=60), 0)
+        self.screen.close(self.window)  # the close box, unloading every window
+        self.assertEqual(game.wait(timeout=120), 0)
 
     def turn(self, card, key):
         # Moves the focus to the card and turns it: the picture it shows.
@@ -144,7 +149,7 @@ class WindowsProgram(unittest.TestCase):
     def listen(self, keys, heard, what):
         # Presses the keys and listens until heard(shown), what each card's
         # window text says it shows after its place.
-        shown, deadline = None if keys else self.shown, time.monotonic() + 15
+        shown, deadline = None if keys else self.shown, time.monotonic() + 60
         while not (shown and heard(shown)):
             self.assertLess(time.monotonic(), deadline, f"never heard {what}")
             self.listener.stdin.write(b"\n")

@@ -17,12 +17,15 @@ LEFTS, TOPS = [7, 86, 165, 245, 324, 403, 482, 561], [16, 118, 219]
 SEEN_WIDTH, SEEN_HEIGHT = 70, 79  # face 10 is one row shorter
 
 
-def wait_until(condition, what, seconds=15):
-    for _ in range(seconds * 100):
-        if value := condition():
-            return value
+# Budgets are wall-clock seconds, with room for a machine four times slower
+# than one that needs a few seconds at most.
+def wait_until(condition, what, seconds=60):
+    deadline = time.monotonic() + seconds
+    while not (value := condition()):
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {seconds} s waiting for {what}")
         time.sleep(0.01)
-    raise AssertionError(f"timed out waiting for {what}")
+    return value
 
 
 class Screen:
@@ -31,6 +34,8 @@ class Screen:
         self.root = self.x.screen().root
         self.env = env
         self.client = None
+        geometry = self.root.get_geometry()
+        self.centre = (geometry.width / 2, geometry.height / 2)
 
     def windows_titled(self, title):
         name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
@@ -44,7 +49,7 @@ class Screen:
                 return False
         return [w for w in self.root.query_tree().children if titled(w)]
 
-    def wait_window(self, title, seconds=30):
+    def wait_window(self, title, seconds=120):
         return wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", seconds)
 
     def outer(self, window):
@@ -62,6 +67,25 @@ class Screen:
     def keys(self, window, *names):
         self.xdotool("windowfocus", "--sync", str(window.id), "key", "--delay", "80", *names)
 
+    def popups(self):
+        # The menus on screen: viewable top-level windows that no window
+        # manager would frame.
+        def popup(window):
+            try:
+                attributes = window.get_attributes()
+                return attributes.override_redirect and attributes.map_state == X.IsViewable
+            except Exception:  # gone meanwhile
+                return False
+        return {w.id for w in self.root.query_tree().children if popup(w)}
+
+    def menu(self, window, title, *keys):
+        # Opens a menu by its access key and, once it shows, presses the keys
+        # in it: a key that came before the menu would go to the window.
+        before = self.popups()
+        self.keys(window, title)
+        wait_until(lambda: self.popups() - before, f"the menu of {title}")
+        self.keys(window, *keys)
+
     def rect(self, card):
         return (self.client[0] + LEFTS[card % 8] + 2, self.client[1] + TOPS[card // 8] + 2,
                 SEEN_WIDTH, SEEN_HEIGHT)
@@ -69,6 +93,13 @@ class Screen:
     def click(self, card, times=1):
         self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
                      "click", "--repeat", str(times), "--delay", "60", "1")
+
+    def choose_end(self, window):
+        # "종료", the last item of File, as a player with the password dialog
+        # up chooses it: a click on the board's frame below the cards brings
+        # the game's window to the front, then the menu's keys.
+        self.xdotool("mousemove", str(self.client[0] + 300), str(self.client[1] + 312), "click", "1")
+        self.menu(window, "alt+f", "Up", "Return")
 
     def pictures(self):
         # The 24 card pictures as rows of 4-byte pixels (blue, green, red,
