@@ -2,9 +2,9 @@
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
-# What to install beyond building and playing (the groups of
-# scripts/install-deps.sh) and whether to build the tests.
-DEPS ?= windows test
+# What to install (the groups of scripts/install-deps.sh) and whether to
+# build the tests; each target below installs only what it uses.
+DEPS ?= play windows package test
 TESTS ?= ON
 
 .PHONY: all deps configure build run test
@@ -20,18 +20,14 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Building and playing need neither the tests nor their tools.
-run: DEPS =
+run: DEPS = play
 run: TESTS = OFF
 run: build
 	$(BUILD)/qt/duomira
 
-# The other builds first, so that CTest's summary of the main suite is the last word.
+# Every part of the suite, the main CTest suite last (scripts/test.sh).
 test: build
-	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/windows-tests.sh
-	@JOBS=$(JOBS) scripts/fuzz.sh smoke
-	@SANITIZE_BUILD=$(BUILD)-asan JOBS=$(JOBS) scripts/sanitize.sh
-	@LINT_BUILD=$(BUILD)-lint JOBS=$(JOBS) scripts/lint.sh
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/test.sh
 
 .PHONY: bench
 bench: build windows
@@ -65,18 +61,21 @@ windows: deps
 	@cmake --build $(BUILD)/windows -j $(JOBS) --target duomira
 
 # The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
-# events. SOAK_SEED replays a run; unset, a fresh seed is drawn.
+# events. SOAK_SEED replays a run; unset, a fresh seed is drawn and printed.
 SOAK_EVENTS ?= 1000000
-SOAK_SEED ?=
 
 .PHONY: soak
 soak: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target window_test
-	QT_QPA_PLATFORM=offscreen SOAK_EVENTS=$(SOAK_EVENTS) SOAK_SEED=$(SOAK_SEED) \
+	@seed='$(SOAK_SEED)'; seed=$${seed:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}; \
+	echo "soak seed $$seed (replay: make soak SOAK_SEED=$$seed)"; \
+	SOAK_EVENTS=$(SOAK_EVENTS) SOAK_SEED=$$seed \
 		$(BUILD)/tests/window_test --gtest_filter='WindowTest.Soak*'
 
 # The Debian package: $(BUILD)/duomira_<version>_<arch>.deb, for `sudo apt install ./<file>`.
 .PHONY: package
+package: DEPS = play package
+package: TESTS = OFF
 package: build
 	@cmake --build $(BUILD) --target package
 

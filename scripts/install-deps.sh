@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs whatever building and playing need (scripts/packages.txt) and, for
-# each argument, what that group adds (scripts/packages-GROUP.txt: "windows"
-# for the Windows program, "test" for the tests), where it is not there yet.
-# Does nothing at all (no apt-get update, no sudo) when everything is installed.
+# Installs the Debian packages of the groups named as arguments, where they
+# are not there yet: scripts/packages-GROUP.txt for each ("play" to build and
+# play the Qt program, "windows" to cross-build the Windows one, "package" to
+# pack the .deb, "test" for the tests). Updates the package lists first and
+# uses sudo when not run as root; does nothing at all when everything is installed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-lists=("$here/packages.txt")
+lists=()
 for group in "$@"; do lists+=("$here/packages-$group.txt"); done
+[ ${#lists[@]} -gt 0 ] || exit 0
 
 missing=()
 while read -r pkg; do
@@ -19,7 +21,13 @@ done < <(cat "${lists[@]}")
 
 echo "Installing missing packages: ${missing[*]}"
 sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || {
+    echo "Installing needs root: run this as root, or install sudo first." >&2
+    exit 1
+  }
+  sudo=(sudo)
+fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update
 "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -16,11 +16,16 @@ cd "$root"
 started=$SECONDS
 failed=()
 
-# Whatever git would commit: tracked files still there, and new ones.
-mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' |
-    while read -r file; do [ -f "$file" ] && echo "$file"; done)
+# The project's own C++, found in its folders, so that a tree that is no git
+# checkout (an unpacked archive) is linted alike.
+folders=(game dialogs forms assets qt win32 tests bench)
+mapfile -t sources < <(find "${folders[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 units=()
 for file in "${sources[@]}"; do [[ $file = *.cpp ]] && units+=("$file"); done
+if [ ${#units[@]} -eq 0 ]; then
+    echo "lint FAILED: no C++ found in ${folders[*]}" >&2
+    exit 1
+fi
 
 echo "== clang-format (${#sources[@]} files)"
 clang-format --dry-run --Werror "${sources[@]}" || failed+=(clang-format)
