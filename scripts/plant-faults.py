@@ -10,7 +10,9 @@ A fault is caught when its build fails to compile a test that judged it, or
 any part of the suite fails: CTest, the Windows tests under Wine (for the
 launcher and resources), the fuzzer's seed pass (for the number reader).
 Lint and the sanitizers are left out: they judge the code, not its behaviour.
-Results go to stdout as Markdown rows, and the tree is restored after each."""
+Results go to stdout as Markdown rows, and the tree is restored after each.
+A fault whose text no longer stands once in its file stops the planter before
+anything is planted (exit 2): it must be brought up to date with the code."""
 
 import os
 import re
@@ -125,8 +127,8 @@ FAULTS = [
     ("W3", "win32/MainWindow.cpp", "    fmGetPass_.unload();\n", "", "Win32: close leaves the password dialog"),
     ("W4", "win32/PasswordDialog.cpp", "WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL", "WS_TABSTOP | ES_AUTOHSCROLL",
      "Win32: typed text shows"),
-    ("W5", "win32/PasswordDialog.cpp", "setTabOrder({tPass_, Command1_, Label1_});",
-     "setTabOrder({Command1_, tPass_, Label1_});", "Win32: focus on OK, not the entry"),
+    ("W5", "win32/PasswordDialog.cpp", "setTabOrder({Label1_, tPass_, Command1_});",
+     "setTabOrder({Label1_, Command1_, tPass_});", "Win32: focus on OK, not the entry"),
     ("W6", "win32/MainWindow.cpp", "SetMenuItemInfoW(menuBar_, kMnuCountCommand, FALSE, &item);",
      "SetMenuItemInfoW(menuBar_, kMuDummyCommand, FALSE, &item);", "Win32: status in the empty title"),
     ("W7", "win32/CardSlot.cpp", "        WS_EX_CLIENTEDGE, kCardSlotClass,", "        0, kCardSlotClass,",
@@ -134,16 +136,37 @@ FAULTS = [
     ("W8", "win32/MainWindow.cpp", "about.showModal(form1_);", "about.showModal(nullptr);",
      "Win32: About not modal over the board"),
     ("W9", "win32/Pictures.cpp", "IDB_BACK", "IDB_SLOT_TEMPLATE", "Win32: template shown as the back"),
-    ("A1", "qt/PictureSet.cpp", "arg(p, 2, 10,", "arg((p + 1) % kFaceCount, 2, 10,",
+    ("A1", "qt/PictureSet.cpp", "arg(picture, 2, 10,", "arg((picture + 1) % kFaceCount, 2, 10,",
      "faces shifted by one"),
-    ("A2", "qt/PictureSet.cpp", "QBitmap::fromImage(opaque), 0, 0);",
-     "QBitmap::fromImage(opaque), 5, 0);", "cursor hotspot at the fingertip"),
+    ("A2", "qt/PictureSet.cpp", "return QCursor(pixmap, 0, 0);", "return QCursor(pixmap, 5, 0);",
+     "cursor hotspot at the fingertip"),
     ("A3", "qt/PictureSet.cpp", "picture >= kFaceCount", "picture > kFaceCount",
      "face 12 accepted"),
     ("A4", "assets/generator/Faces.cpp", "QColor(70, 168, 52), 1.3", "QColor(70, 168, 53), 1.3",
      "generator draws another green"),
-    ("A5", "qt/PictureSet.cpp", "back_(loadBitmap(QStringLiteral(\"back.bmp\")))",
-     "back_(loadBitmap(QStringLiteral(\"template.bmp\")))", "template shown as the back"),
+    ("A5", "qt/PictureSet.cpp", "back_ = loadBitmap(QStringLiteral(\"back\"), density);",
+     "back_ = loadBitmap(QStringLiteral(\"template\"), density);", "template shown as the back"),
+    ("U16", "qt/MainWindow.cpp", "    QCoreApplication::exit(0);\n", "", "end command does nothing"),
+    ("U17", "qt/MainWindow.cpp", "    QCoreApplication::exit(0);\n", "    close();\n",
+     "end command unloads the windows"),
+    ("W10", "win32/MainWindow.cpp", "void MainWindow::mnuEnd_Click() {\n    PostQuitMessage(0);",
+     "void MainWindow::mnuEnd_Click() {", "Win32: end command does nothing"),
+    ("W11", "win32/MainWindow.cpp", "kCloseTimerId, form1::kCloseIntervalMs,",
+     "kCloseTimerId, 2 * form1::kCloseIntervalMs,", "Win32: close timer interval doubled"),
+    ("W12", "win32/MainWindow.cpp", "    MessageBeep(MB_OK);\n", "", "Win32: no beep on a pair"),
+    ("W13", "win32/CardSlot.cpp", "EDGE_SUNKEN", "EDGE_RAISED", "Win32: card border raised"),
+    ("W14", "win32/MainWindow.cpp", "MB_OK | MB_ICONERROR", "MB_OK | MB_ICONWARNING",
+     "Win32: error box with another icon"),
+    ("K1", "forms/BoardAccess.cpp", "std::min(row + 1, kRows - 1)", "std::min(row + 1, kRows)",
+     "Down on the last row moves past it"),
+    ("K2", "assets/PictureNames.h", "\"달팽이\"", "\"달팽이 \"", "a picture's spoken name gains a blank"),
+    ("P1", "forms/Centring.cpp", "top = (screenHeight - static_cast<float>(pixelsToTwips(outerHeight))) / 2.0F",
+     "top = (screenHeight - static_cast<float>(pixelsToTwips(outerHeight + 20))) / 2.0F",
+     "windows centred 10 pixels low"),
+    ("P2", "qt/PasswordDialog.cpp", "    centreOnScreen(*this);\n",
+     "    centreOnScreen(*this);\n    move(pos() + QPoint(25, 10));\n", "Qt: password dialog off centre"),
+    ("P3", "win32/PasswordDialog.cpp", "    centreOnScreen(fmGetPass_);\n", "",
+     "Win32: password dialog not centred"),
 ]
 
 
@@ -185,7 +208,8 @@ def judge(tree, build, path):
     if code != 0:
         failed = [l.split("-", 1)[-1].strip() for l in out.splitlines() if "***" in l or "(Failed)" in l]
         return "ctest: " + ", ".join(failed[:3])
-    if path.startswith(("dialogs/SysInfo", "dialogs/SystemPlatform", "forms/", "win32/")):
+    if path.startswith(("dialogs/SysInfo", "dialogs/SystemPlatform", "forms/", "win32/",
+                        "assets/PictureNames.h")):
         code, out = run(["scripts/windows-tests.sh"], tree, dict(env, BUILD=build))
         if code != 0:
             return "windows tests"
@@ -197,17 +221,31 @@ def judge(tree, build, path):
     return None
 
 
+def stale(tree, faults):
+    """The faults whose text no longer stands once in its file."""
+    for ident, path, text, _, what in faults:
+        with open(os.path.join(tree, path), encoding="utf-8") as source:
+            if source.read().count(text) != 1:
+                yield f"{ident} ({what}, {path})"
+
+
 def main():
     tree, build, only = os.path.abspath(sys.argv[1]), sys.argv[2], set(sys.argv[3:])
-    for ident, path, text, replacement, what in FAULTS + literal_faults(tree):
-        if only and ident not in only:
-            continue
+    faults = [f for f in FAULTS + literal_faults(tree) if not only or f[0] in only]
+    unknown = only - {f[0] for f in faults}
+    gone = list(stale(tree, faults))
+    if unknown or gone:
+        # A fault that no longer applies would judge nothing: the planter
+        # must be brought up to date with the code first.
+        for line in sorted(unknown):
+            print(f"plant-faults: no fault {line}", file=sys.stderr)
+        for line in gone:
+            print(f"plant-faults: does not apply: {line}", file=sys.stderr)
+        sys.exit(2)
+    for ident, path, text, replacement, what in faults:
         file = os.path.join(tree, path)
         with open(file, encoding="utf-8") as source:
             original = source.read()
-        if original.count(text) != 1:
-            print(f"| {ident} | {what} | `{path}` | does not apply |", flush=True)
-            continue
         started = time.monotonic()
         with open(file, "w", encoding="utf-8") as source:
             source.write(original.replace(text, replacement))
