@@ -43,10 +43,18 @@ void runCommand(Command command, MenuCommands& window);
 // The menu bar in order: a title, then its items; "-" is a separator. A
 // title without items is a plain title; the last one shows the status text.
 struct MenuEntry {
-    bool isTitle;
     const char* caption;
     Command command;
+    bool isTitle;
 };
+
+inline constexpr MenuEntry title(const char* caption) {
+    return {caption, Command::None, true};
+}
+
+inline constexpr MenuEntry item(const char* caption, Command command = Command::None) {
+    return {caption, command, false};
+}
 
 // The caption that makes an item a separator line.
 inline constexpr char kSeparatorCaption[] = "-";
@@ -56,11 +64,11 @@ inline bool isSeparator(const MenuEntry& entry) {
 }
 
 inline constexpr MenuEntry kMenu[] = {
-    {true, "파일(&F)", Command::None}, {false, "대하여..(&A)", Command::About},
-    {false, "-", Command::None},       {false, "종료", Command::End},
-    {true, "게임(&G)", Command::None}, {false, "다시 시작(&S)", Command::Start},
-    {false, "-", Command::None},       {false, "패스워드(&O)...", Command::Password},
-    {true, "", Command::None},         {true, "횟수", Command::None},
+    title("파일(&F)"), item("대하여..(&A)", Command::About),
+    item("-"),         item("종료", Command::End),
+    title("게임(&G)"), item("다시 시작(&S)", Command::Start),
+    item("-"),         item("패스워드(&O)...", Command::Password),
+    title(""),         title("횟수"),
 };
 
 // The card grid of Form_Load: the corner of slot 0 rounded half to even,

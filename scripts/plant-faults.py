@@ -68,7 +68,7 @@ FAULTS = [
      "double click counts twice"),
     ("U8", "qt/MainWindow.cpp", "        fmGetPass_->close();\n", "", "close leaves the password dialog"),
     ("U9", "forms/Messages.cpp", "오버플로가 발생했습니다.", "오버플로우가 발생했습니다.", "error text"),
-    ("U10", "forms/MainForm.h", "{true, \"\", Command::None},", "", "empty title missing"),
+    ("U10", "forms/MainForm.h", "title(\"\"),", "", "empty title missing"),
     ("U11", "forms/MainForm.h", "\"다시 시작(&S)\"", "\"다시시작(&S)\"", "restart caption"),
     ("U12", "qt/MainWindow.cpp", "Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint",
      "Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint",

@@ -11,7 +11,7 @@ TEST(BoardAccess, ACardSaysWhereItIsAndWhatItShows) {
     EXPECT_EQ(cardDescription(13, 9, false), "2행 6열, 펭귄");
     EXPECT_EQ(cardDescription(23, 11, true), "3행 8열, 양, 짝 맞춤");
     // What each face shows, in picture order, as the faces were drawn.
-    const char* const names[] = {"사과", "여우", "별",     "소나무", "물고기", "우산",
+    const char* const names[] = {"사과", "여우",   "별",     "소나무", "물고기", "우산",
                                  "돼지", "달팽이", "자동차", "펭귄",   "코끼리", "양"};
     for (int picture = 0; picture < kPictureCount; ++picture)
         EXPECT_EQ(cardDescription(0, picture, false), std::string("1행 1열, ") + names[picture]);

@@ -42,8 +42,7 @@ BOOL WINAPI recordMessageBeep(UINT type) {
     return TRUE;
 }
 
-template <typename Call>
-Call redirect(Call& entry, Call replacement) {
+template <typename Call> Call redirect(Call& entry, Call replacement) {
     DWORD was = 0;
     VirtualProtect(&entry, sizeof entry, PAGE_READWRITE, &was);
     return std::exchange(entry, replacement);
@@ -327,10 +326,13 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
         "Button 1 259,175 108x23 \"확인\" tab default font MS Shell Dlg -12 400 set 129\n"
         "pCard 202 0,16 84x84 \"\" sunken\n"
         "Button 201 260,205 107x23 \"시스템 정보(&S)...\" tab font MS Shell Dlg -12 400 set 129\n"
-        "Static 203 104,59 259x94 \"어떤 책의 예제를 참고로 해서 만들었습니다.     일요일 아침에 급히 "
-        "만들었기 때문에 어딘가   삐그덕 거릴수도 있겠구요..                     카드 그림 열두 장은 한 "
-        "장씩 손으로 그려 넣었습니다. 틀린 곳을 찾으시면 duomira.author@example.org 로 메일을 보내 "
-        "주세요.      감사합니다.\" font MS Shell Dlg -12 400 set 129\n"
+        "Static 203 104,59 259x94 \""
+        "어떤 책의 예제를 참고로 해서 만들었습니다.     "
+        "일요일 아침에 급히 만들었기 때문에 어딘가   "
+        "삐그덕 거릴수도 있겠구요..                     "
+        "카드 그림 열두 장은 한 장씩 손으로 그려 넣었습니다. "
+        "틀린 곳을 찾으시면 duomira.author@example.org 로 메일을 보내 주세요.      "
+        "감사합니다.\" font MS Shell Dlg -12 400 set 129\n"
         "Static 204 88,16 275x32 \"토리무나 그림 맞추기 게임\" font Duomira Gothic -19 700 set "
         "129\n");
 }
@@ -427,17 +429,17 @@ TEST_F(Win32Window, AMissStartsTheCloseTimerAPairBeeps) {
 }
 
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
-    const std::string seen =
-        whileOpen([&] { window.guarded([] { throw GameError(GameErrorKind::Overflow); }); },
-                  L"Duomira", [](HWND box) {
-                      std::string icon = " no error icon";
-                      for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
-                           part = GetWindow(part, GW_HWNDNEXT))
-                          if (SendMessageW(part, STM_GETICON, 0, 0) ==
-                              reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
-                              icon = " error icon";
-                      return windowText(GetDlgItem(box, 0xFFFF)) + icon;
-                  });
+    const std::string seen = whileOpen(
+        [&] { window.guarded([] { throw GameError(GameErrorKind::Overflow); }); }, L"Duomira",
+        [](HWND box) {
+            std::string icon = " no error icon";
+            for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
+                 part = GetWindow(part, GW_HWNDNEXT))
+                if (SendMessageW(part, STM_GETICON, 0, 0) ==
+                    reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
+                    icon = " error icon";
+            return windowText(GetDlgItem(box, 0xFFFF)) + icon;
+        });
     EXPECT_EQ(seen, "오버플로가 발생했습니다. error icon");
     EXPECT_TRUE(IsWindow(form1));
 }

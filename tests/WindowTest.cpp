@@ -416,7 +416,8 @@ TEST_F(WindowTest, SoakEveryRuleHoldsAfterEveryPlayerEvent) {
         } else if (roll < 87) {
             restart();
         } else if (roll >= 97) {
-            whileModal([&] { item(0, 0)->trigger(); }, [](QWidget*) {}); // About, closed from inside its own loop
+            // About, closed from inside its own loop
+            whileModal([&] { item(0, 0)->trigger(); }, [](QWidget*) {});
         } else if (roll < 91 || dialog == nullptr) {
             openPassword();
         } else if (roll >= 95) {

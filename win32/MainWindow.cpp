@@ -83,7 +83,6 @@ std::optional<form1::CardKey> cardKeyOf(UINT key) {
     }
 }
 
-
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
