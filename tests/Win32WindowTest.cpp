@@ -160,8 +160,10 @@ struct DialogWatch {
 DialogWatch* watching = nullptr;
 
 void CALLBACK lookThenClose(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
-    KillTimer(nullptr, timer);
     HWND dialog = FindWindowW(nullptr, watching->title);
+    if (dialog == nullptr)
+        return; // not up yet: the next tick looks again
+    KillTimer(nullptr, timer);
     watching->seen = watching->look(dialog);
     PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
@@ -418,14 +420,22 @@ TEST_F(Win32Window, ASlotTakesTheSizeOfItsPictureInASunkenBorder) {
     ReleaseDC(slot(16), seen);
 }
 
-TEST_F(Win32Window, AMissStartsTheCloseTimerAPairBeeps) {
+TEST_F(Win32Window, AMissStartsTheCloseTimerAPairBeepsTheStatusTitleSaysSo) {
+    const auto status = [&] { // the menu bar's last title
+        wchar_t title[64] = {};
+        GetMenuStringW(GetMenu(form1), GetMenuItemCount(GetMenu(form1)) - 1, title, 64,
+                       MF_BYPOSITION);
+        return narrow(title);
+    };
     click(0, WM_LBUTTONDOWN);
     click(1, WM_LBUTTONDOWN);
     EXPECT_EQ(timerIntervals, std::vector<UINT>{300});
     EXPECT_TRUE(beeps.empty());
+    EXPECT_EQ(status(), "1회");
     click(2, WM_LBUTTONDOWN);
     click(14, WM_LBUTTONDOWN);
     EXPECT_EQ(beeps.size(), 1U) << "one beep for a pair";
+    EXPECT_EQ(status(), "2번째에 1개 그림이 열렸습니다");
 }
 
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
