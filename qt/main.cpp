@@ -27,10 +27,26 @@ void keepToTheSession() {
     }
 }
 
+// Where the session names no runtime folder, keepToTheSession leaves Qt none
+// that it could make, on purpose, and Qt then says on every start, as if it
+// were an error, that it made none. Just those lines are dropped; whatever
+// else Qt says goes on to its own handler.
+QtMessageHandler qtHandler = nullptr;
+
+void withoutRuntimeFolderNotes(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: ")) &&
+        message.contains(QLatin1String("'/dev/null/runtime-")))
+        return;
+    if (qtHandler != nullptr)
+        qtHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     keepToTheSession();
+    qtHandler = qInstallMessageHandler(withoutRuntimeFolderNotes);
     // The game reads no command line: Qt sees the program name alone, so its
     // own options (-style, -reverse, -qwindowtitle...) change nothing either.
     int qtArgc = argc > 0 ? 1 : 0;

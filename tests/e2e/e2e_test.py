@@ -109,7 +109,8 @@ class EndToEnd(unittest.TestCase):
             screen.choose_end(window)
         else:
             screen.close(window)
-        self.assertEqual(game.wait(timeout=120), 0, game.stdout.read().decode())
+        self.assertEqual(game.wait(timeout=120), 0)
+        self.assertEqual(game.stdout.read().decode(), "", "the game spoke on its way")
 
     def trespasses(self, allowed, traces):
         # Every call of the traced game that starts a program (tried or done),
