@@ -231,6 +231,8 @@ void MainWindow::mnuOpen_Click() {
     if (fmGetPass_ == nullptr) {
         fmGetPass_ = new PasswordDialog([this] { play([this] { model_.AllOpen(); }); });
     }
+    // Showing a loaded dialog brings it to the front, minimised or not.
+    fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);
     fmGetPass_->show();
     fmGetPass_->raise();
     fmGetPass_->activateWindow();

@@ -300,7 +300,9 @@ TEST_F(WindowTest, PasswordDialogIsOneModelessDialogThatRevealsWhileItIsUp) {
     EXPECT_EQ(dialog->entry()->displayText(), QStringLiteral("*******"));
     QTest::keyClick(dialog->entry(), Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible()) << "Escape closed the dialog";
+    dialog->showMinimized();
     EXPECT_EQ(openPassword(), dialog) << "a second password dialog";
+    EXPECT_FALSE(dialog->isMinimized()) << "the command left the dialog minimised";
     EXPECT_EQ(dialog->entry()->text(), QStringLiteral("-5.8 2x"));
     click(5); // the board stays playable
     EXPECT_EQ(window.statusTitle()->text(), QStringLiteral("1회"));
