@@ -21,6 +21,6 @@ LINT_BUILD=$build-lint JOBS=$jobs scripts/lint.sh || failed+=(lint)
 (cd "$build" && ctest --output-on-failure -j "$jobs") || failed+=(ctest)
 
 if [ ${#failed[@]} -ne 0 ]; then
-    printf 'make test FAILED: %s\n' "$(IFS=,; echo "${failed[*]}" | sed 's/,/, /g')" >&2
+    (IFS=,; echo "make test FAILED: ${failed[*]}" >&2)
     exit 1
 fi

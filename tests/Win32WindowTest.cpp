@@ -29,7 +29,7 @@ namespace {
 // What the windows asked of the timer and the speaker: the tests point the
 // program's import entries for them here. Beeps are kept silent.
 std::vector<UINT> timerIntervals;
-std::vector<UINT> beeps;
+int beeps = 0;
 decltype(&SetTimer) systemSetTimer = nullptr;
 
 UINT_PTR WINAPI recordSetTimer(HWND window, UINT_PTR id, UINT interval, TIMERPROC procedure) {
@@ -37,8 +37,8 @@ UINT_PTR WINAPI recordSetTimer(HWND window, UINT_PTR id, UINT interval, TIMERPRO
     return systemSetTimer(window, id, interval, procedure);
 }
 
-BOOL WINAPI recordMessageBeep(UINT type) {
-    beeps.push_back(type);
+BOOL WINAPI recordMessageBeep(UINT /*type*/) {
+    ++beeps;
     return TRUE;
 }
 
@@ -54,7 +54,7 @@ void startRecording() {
         redirect(__imp_MessageBeep, &recordMessageBeep);
     }
     timerIntervals.clear();
-    beeps.clear();
+    beeps = 0;
 }
 
 std::string classOf(HWND window) {
@@ -170,13 +170,14 @@ void CALLBACK lookThenClose(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
 
 class Win32Window : public ::testing::Test {
 protected:
-    bool recording = (startRecording(), true);
     HINSTANCE instance = GetModuleHandleW(nullptr);
     Pictures pictures{instance};
     GameFonts fonts;
     test::TestRandom random{test::identityDeal()}; // card c shows picture c mod 12
     MainWindow window{instance, pictures, fonts, random};
     HWND form1 = window.window();
+
+    void SetUp() override { startRecording(); }
 
     void TearDown() override {
         if (IsWindow(form1))
@@ -430,11 +431,11 @@ TEST_F(Win32Window, AMissStartsTheCloseTimerAPairBeepsTheStatusTitleSaysSo) {
     click(0, WM_LBUTTONDOWN);
     click(1, WM_LBUTTONDOWN);
     EXPECT_EQ(timerIntervals, std::vector<UINT>{300});
-    EXPECT_TRUE(beeps.empty());
+    EXPECT_EQ(beeps, 0);
     EXPECT_EQ(status(), "1회");
     click(2, WM_LBUTTONDOWN);
     click(14, WM_LBUTTONDOWN);
-    EXPECT_EQ(beeps.size(), 1U) << "one beep for a pair";
+    EXPECT_EQ(beeps, 1) << "one beep for a pair";
     EXPECT_EQ(status(), "2번째에 1개 그림이 열렸습니다");
 }
 
