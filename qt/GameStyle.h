@@ -17,4 +17,8 @@ public:
                        const QWidget* widget) const override;
 };
 
+// The style and the classic grey scheme's colours for every window of the
+// program, whatever the desktop's theme prefers. Before the first window.
+void useGameLook();
+
 } // namespace duomira

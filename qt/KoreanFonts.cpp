@@ -1,5 +1,7 @@
 #include "KoreanFonts.h"
 
+#include "ClassicScheme.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -38,16 +40,12 @@ QStringList familyList(KoreanFace face) {
     return families;
 }
 
-// The toolkit's own font (menus, the status title, About's note, buttons and
-// message boxes) is Gulim's family at the desktop's size, as on the Korean
-// system the game was made for; the desktop's family draws what it lacks.
+// The toolkit's own font (menus, the status title, About's description,
+// buttons and message boxes) is fixed as well: the desktop's font would
+// change the size of texts the layout was drawn for.
 void setUpGameFonts() {
     registerGameFonts();
-    QFont font = QApplication::font();
-    // The desktop's family by the name it gives: resolving it here would load
-    // a font only to learn its name, where Qt looks it up only if it is needed.
-    font.setFamilies(familyList(KoreanFace::Gulim) << font.family());
-    QApplication::setFont(font);
+    QApplication::setFont(koreanFont(kToolkitFont));
 }
 
 } // namespace

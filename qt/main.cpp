@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
     QApplication app(qtArgc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(DUOMIRA_APP_ID));
-    QApplication::setStyle(new duomira::GameStyle);
+    duomira::useGameLook();
 
     // Qt's own buttons and menus speak Korean too, where the translation exists.
     QTranslator qtKorean;

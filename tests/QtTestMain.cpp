@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(new duomira::GameStyle);
+    duomira::useGameLook();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
