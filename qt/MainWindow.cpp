@@ -7,6 +7,7 @@
 #include "Messages.h"
 #include "PasswordDialog.h"
 #include "QtTwips.h"
+#include "ScreenReaderNews.h"
 #include "WindowPlacement.h"
 
 #include <QAccessible>
@@ -36,6 +37,7 @@ MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
 
     createBoard();
     createActions();
+    statusNews_ = new StatusNews(this);
     tClose_.setParent(this);
     tClose_.setObjectName(QStringLiteral("tClose"));
     tClose_.setInterval(form1::kCloseIntervalMs);
@@ -150,6 +152,7 @@ void MainWindow::describeCards() {
         // Qt announces every name it is given: only a changed card is news.
         if (slot != nullptr && slot->accessibleName() != name) {
             slot->setAccessibleName(name);
+            announceFocusedCard(*slot);
         }
     }
 }
@@ -176,6 +179,7 @@ void MainWindow::ShowBack(Int16 card) {
 void MainWindow::SetStatus(const std::string& text) {
     mnuCount_->setText(QString::fromStdString(text));
     announceStatus();
+    statusNews_->tell(mnuCount_->text());
 }
 
 // A screen reader hears the status title's new name as it changes.

@@ -21,6 +21,8 @@ class QGroupBox;
 
 namespace duomira {
 
+class StatusNews;
+
 // The game window: the board frame with its 24 card slots, the menus, the
 // close timer, and the status text in the last title of the menu bar.
 class MainWindow : public QMainWindow, public BoardView, public form1::MenuCommands {
@@ -88,6 +90,7 @@ private:
     std::array<CardSlot*, kCardCount> pCard_{};
     QTimer tClose_;
     QAction* mnuCount_ = nullptr;
+    StatusNews* statusNews_ = nullptr;
     QPointer<PasswordDialog> fmGetPass_;
     form1::ShownCards shown_;
 };

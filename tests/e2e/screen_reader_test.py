@@ -1,27 +1,33 @@
-# The game played as a blind player plays it: with the keyboard alone, every
-# card found and every status read through the AT-SPI accessibility tree that
-# a screen reader sees, on a private Xvfb and session bus.
+# The game played as a blind player plays it: with the keyboard alone and
+# Orca, the screen reader, on a private Xvfb and session bus. Every card's face
+# is learnt from what Orca says as it turns, and every status Orca says as it
+# changes is checked; Orca's speech is read from its debug log.
 # Usage: dbus-run-session -- xvfb-run ... screen_reader_test.py <program>
 
 import os
+import pty
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
+import threading
 import time
 import unittest
 
 import pyatspi
-from gi.repository import Gio, GLib
+from gi.repository import GLib
 
 from xscreen import PASSWORD, TITLE, Screen
 
 PROGRAM = sys.argv.pop(1)
 COLUMNS, CARDS = 8, 24
-CARD_NAME = re.compile(r"^(\d)행 (\d)열, (.+?)(, 짝 맞춤)?$")
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
+CARD_SPOKEN = re.compile(r"^(\d)행 (\d)열, (.+?)(, 짝 맞춤)? push button\.$")
 
 
 def pump_until(condition, what, seconds=60):
-    """Waits with the event loop running, so that announcements come in; the
+    """Waits with the event loop running, so that the tree stays current; the
     budget is wall-clock time, with room for a machine four times slower."""
     context, deadline = GLib.MainContext.default(), time.monotonic() + seconds
     while True:
@@ -39,19 +45,60 @@ def descendant(root, role, name=None):
         root, lambda a: a.getRole() == role and (name is None or a.name == name))
 
 
-def turn_on_screen_reader():
-    # What a screen reader does as it starts: the toolkits then open their trees.
-    bus = Gio.bus_get_sync(Gio.BusType.SESSION)
-    value = GLib.Variant("(ssv)", ("org.a11y.Status", "ScreenReaderEnabled", GLib.Variant("b", True)))
-    bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
-                  value, None, Gio.DBusCallFlags.NONE, -1, None)
+class Orca:
+    """Orca itself, with its settings in a folder of the test's. Its debug
+    log, where it writes all it says, goes to a terminal: Orca then writes it
+    line by line, where to a file it would write only now and then."""
+
+    def __init__(self, folder):
+        # Orca starts its speech server in the runtime folder it is given.
+        runtime = os.path.join(folder, "run")
+        os.mkdir(runtime, 0o700)
+        env = dict(os.environ, HOME=folder, XDG_CONFIG_HOME=folder, XDG_DATA_HOME=folder,
+                   XDG_RUNTIME_DIR=runtime)
+        terminal, log = pty.openpty()
+        self.process = subprocess.Popen(
+            ["orca", "--user-prefs", os.path.join(folder, "prefs"), "--debug-file", "/dev/stderr"],
+            env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=log)
+        os.close(log)
+        self.output, self.heard = [], 0
+        threading.Thread(target=self.read, args=(terminal,), daemon=True).start()
+        pump_until(lambda: "Screen reader on." in self.said(), "Orca to start")
+
+    def read(self, terminal):
+        with os.fdopen(terminal, "rb") as lines:
+            try:
+                for line in lines:
+                    self.output.append(line.decode(errors="replace"))
+            except OSError:  # Orca has ended
+                pass
+
+    def said(self):
+        return [m[1] for m in map(SPOKEN.search, list(self.output)) if m]
+
+    def next_saying(self, wanted, what, since=None):
+        """The first thing said since the last one taken (or since a mark)
+        that matches."""
+        def found():
+            start = self.heard if since is None else since
+            for index, said in enumerate(self.said()[start:], start):
+                if match := wanted(said):
+                    self.heard = max(self.heard, index + 1)
+                    return match
+            return None
+        return pump_until(found, f"Orca to say {what}")
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(30)
 
 
 class ScreenReader(unittest.TestCase):
     def setUp(self):
-        turn_on_screen_reader()
-        self.announced = []
-        pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-name")
+        folder = tempfile.mkdtemp(prefix="duomira-orca-")
+        self.addCleanup(shutil.rmtree, folder, True)
+        self.orca = Orca(folder)
+        self.addCleanup(self.orca.stop)
         # On the X server, whichever platform the widget tests around it use.
         env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
         self.game = subprocess.Popen([PROGRAM], env=env)
@@ -61,11 +108,7 @@ class ScreenReader(unittest.TestCase):
         subprocess.run(["xdotool", "search", "--sync", "--pid", str(self.game.pid), "--name", TITLE,
                         "windowfocus", "--sync"],
                        check=True, stdout=subprocess.DEVNULL)
-        self.cards = list(descendant(self.frame, pyatspi.ROLE_PANEL, "그림판"))
-        self.status = descendant(self.frame, pyatspi.ROLE_MENU_BAR)[-1]
-
-    def heard(self, event):
-        self.announced.append((event.source.getRoleName(), event.source.name))
+        self.orca.next_saying(CARD_SPOKEN.match, "the first card")
 
     def window(self, title):
         # This test's game only: an earlier one may linger in the registry a while.
@@ -77,11 +120,15 @@ class ScreenReader(unittest.TestCase):
                     return window
         return None
 
+    def cards(self):
+        # Asked afresh each time: a turned card is a new object to the screen reader.
+        return list(descendant(self.frame, pyatspi.ROLE_PANEL, "그림판"))
+
     def key(self, *keys):
-        subprocess.run(["xdotool", "key", *keys], check=True)
+        subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
 
     def focused(self):
-        found = [i for i, card in enumerate(self.cards)
+        found = [i for i, card in enumerate(self.cards())
                  if card.getState().contains(pyatspi.STATE_FOCUSED)]
         return found[0] if len(found) == 1 else None
 
@@ -96,23 +143,27 @@ class ScreenReader(unittest.TestCase):
             rows = row - here // COLUMNS
             keys = ["Down" if rows > 0 else "Up"] * abs(rows)
             keys += ["Home"] + ["Right"] * column if column < COLUMNS - 1 else ["End"]
-        self.key(*keys)
+        if target != here:
+            self.key(*keys)
         pump_until(lambda: self.focused() == target, f"the focus on card {target}")
 
     def turn(self, card, key="space"):
+        """The face Orca says the card shows once it is turned."""
         self.move_to(card)
+        row, column = divmod(card, COLUMNS)
+        self.mark = len(self.orca.said())  # the status may come before the card's name
         self.key(key)
-        name = pump_until(lambda: CARD_NAME.match(self.cards[card].name)
-                          if "뒷면" not in self.cards[card].name else None, f"card {card} up")
-        return name[3]
+        said = self.orca.next_saying(
+            lambda s: (m := CARD_SPOKEN.match(s)) and m.group(1, 2) == (str(row + 1), str(column + 1))
+            and m[3] != "뒷면" and m, f"card {card} face up")
+        return said[3]
 
-    def wait_face_down(self, card):
-        pump_until(lambda: self.cards[card].name.endswith("뒷면"), f"card {card} down again")
+    def hear_status(self, status):
+        self.orca.next_saying(lambda s: s == f"notification {status}.", status, self.mark)
 
-    def test_a_whole_game_by_keys_and_the_accessibility_tree_then_the_password_box(self):
-        self.assertEqual(len(self.cards), CARDS)
+    def test_a_whole_game_by_keys_heard_through_orca_then_the_password_box(self):
         self.assertTrue(all(c.getRole() == pyatspi.ROLE_PUSH_BUTTON and c.name.endswith("뒷면")
-                            for c in self.cards))
+                            for c in self.cards()))
         seen, matched, attempts = {}, set(), 0
         while len(matched) < CARDS:
             # A pair already seen, else a card not yet seen and its partner if known.
@@ -126,21 +177,24 @@ class ScreenReader(unittest.TestCase):
             attempts += 1
             if seen[second] == picture:
                 matched |= {first, second}
-                self.assertTrue(self.cards[second].name.endswith(", 짝 맞춤"))
+                if len(matched) < CARDS:
+                    self.hear_status(f"{attempts}번째에 {len(matched) // 2}개 그림이 열렸습니다")
             else:
-                self.assertEqual(self.status.name, f"{attempts}회")
-                self.wait_face_down(second)
-        final = f"{attempts}번째에 12개 성공했네요"
-        pump_until(lambda: self.status.name == final, "the congratulation")
-        pump_until(lambda: ("menu item", final) in self.announced, "the congratulation announced")
+                self.hear_status(f"{attempts}회")
+                # The card under the focus turns back after the interval, and says so.
+                row, column = divmod(second, COLUMNS)
+                self.orca.next_saying(lambda s: s == f"{row + 1}행 {column + 1}열, 뒷면 push button.",
+                                      f"card {second} face down again")
+        self.hear_status(f"{attempts}번째에 12개 성공했네요")
         # The board is back after its blink, every card named as matched, and
         # the keyboard where it was.
-        pump_until(lambda: all(c.name.endswith("짝 맞춤") for c in self.cards), "a matched board")
+        pump_until(lambda: all(c.name.endswith("짝 맞춤") for c in self.cards()), "a matched board")
         pump_until(lambda: self.focused() == second, "the focus back on the board")
         screen = Screen(dict(os.environ))
         screen.menu(screen.wait_window(TITLE), "alt+g", "o")
         dialog = pump_until(lambda: self.window(PASSWORD), "the password box")
         self.assertIsNotNone(descendant(dialog, pyatspi.ROLE_PASSWORD_TEXT, "패스워드"))
+
 
 if __name__ == "__main__":
     unittest.main()
