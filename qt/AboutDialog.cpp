@@ -32,14 +32,19 @@ void showPlainMessageBox(const std::string& text, const std::string& title) {
     box.exec();
 }
 
-AboutDialog::AboutDialog(const PictureSet& pictures, std::unique_ptr<SysInfoPlatform> platform)
-    : platform_(std::move(platform)) {
+AboutDialog::AboutDialog(const PictureSet& pictures, QWidget* owner,
+                         std::unique_ptr<SysInfoPlatform> platform)
+    : QDialog(owner), platform_(std::move(platform)) {
     // A tool window keeps out of the task bar; the hints leave the title bar
     // with its close box alone.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(pictures.aboutIcon());
-    QPoint screenOrigin = screen()->geometry().topLeft();
+    // Its place is fixed on the owner's screen; the screen first, as a window
+    // without one takes the primary screen's place.
+    if (owner != nullptr)
+        setScreen(owner->screen());
+    const QPoint screenOrigin = screen()->geometry().topLeft();
     setGeometry(twipsRect(frmAbout::kClient).translated(screenOrigin));
     setFixedSize(size());
 

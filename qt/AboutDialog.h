@@ -24,8 +24,10 @@ class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit AboutDialog(const PictureSet& pictures, std::unique_ptr<SysInfoPlatform> platform =
-                                                         makeSystemPlatform(showPlainMessageBox));
+    // Modal to its owner, the game's window: above it and on its screen.
+    AboutDialog(
+        const PictureSet& pictures, QWidget* owner,
+        std::unique_ptr<SysInfoPlatform> platform = makeSystemPlatform(showPlainMessageBox));
 
     QLabel* picture() const { return picIcon_; }
     QPushButton* okButton() const { return cmdOK_; }

@@ -97,6 +97,7 @@ void MainWindow::createActions() {
 void MainWindow::Form_Load() {
     setFixedSize(sizeHint());
     centreOnScreen(*this);
+    centreAgainOnceFramed(*this);
     layOutCards();
     model_.StartFirstGame();
 }
@@ -218,7 +219,7 @@ void MainWindow::showGameError(const GameError& error) {
 }
 
 void MainWindow::mnuabout_Click() {
-    AboutDialog about(pictures_);
+    AboutDialog about(pictures_, this);
     about.exec();
 }
 
@@ -233,7 +234,7 @@ void MainWindow::mnuStart_Click() {
 
 void MainWindow::mnuOpen_Click() {
     if (fmGetPass_ == nullptr) {
-        fmGetPass_ = new PasswordDialog([this] { play([this] { model_.AllOpen(); }); });
+        fmGetPass_ = new PasswordDialog([this] { play([this] { model_.AllOpen(); }); }, screen());
     }
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);

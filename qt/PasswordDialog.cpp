@@ -5,6 +5,7 @@
 #include "NumberReader.h"
 #include "PasswordForm.h"
 #include "QtTwips.h"
+#include "WindowManagerRequests.h"
 #include "WindowPlacement.h"
 
 #include <QIcon>
@@ -30,7 +31,8 @@ QIcon noIcon() {
 
 } // namespace
 
-PasswordDialog::PasswordDialog(std::function<void()> allOpen) : allOpen_(std::move(allOpen)) {
+PasswordDialog::PasswordDialog(std::function<void()> allOpen, QScreen* screen)
+    : allOpen_(std::move(allOpen)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window has no task-bar entry; the hints leave it a title bar
     // with the close box alone.
@@ -48,9 +50,16 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen) : allOpen_(std::mo
     createControls();
     Form_Load();
 
-    // Centred on the screen: the dialog has no owner to centre on, and the
-    // main window itself starts centred on the screen.
-    centreOnScreen(*this);
+    // Centred on the game's screen: the dialog has no owner to centre on, and
+    // the main window itself starts centred on its screen.
+    centreOnScreen(*this, screen);
+    centreAgainOnceFramed(*this);
+}
+
+void PasswordDialog::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (visible)
+        forgetOwner(*this);
 }
 
 void PasswordDialog::createControls() {

@@ -7,6 +7,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScreen;
 
 namespace duomira {
 
@@ -17,7 +18,9 @@ class PasswordDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PasswordDialog(std::function<void()> allOpen);
+    // Opens centred on the given screen, the game's; the primary one if none.
+    explicit PasswordDialog(std::function<void()> allOpen, QScreen* screen = nullptr);
+    void setVisible(bool visible) override;
 
     QLineEdit* entry() const { return tPass_; }
     QPushButton* okButton() const { return Command1_; }

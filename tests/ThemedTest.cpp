@@ -158,7 +158,7 @@ TEST_F(ThemedDesktop, PasswordDialogTextsAreReadableAndWhole) {
 
 TEST_F(ThemedDesktop, AboutTextsAreReadableAndWhole) {
     MainWindow window(random_);
-    AboutDialog about(window.pictures());
+    AboutDialog about(window.pictures(), &window);
     about.show();
     expectLabelReadable(*about.title());
     expectLabelReadable(*about.description());

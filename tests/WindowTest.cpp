@@ -205,7 +205,7 @@ QLineEdit "" 8,40 117x27 DejaVu Serif 12
 QLabel "패스워드" 8,8 73x25 Duomira Gothic 11.25
 fixed)"));
     EXPECT_EQ(password->size(), QSize(218, 75));
-    AboutDialog about(window.pictures());
+    AboutDialog about(window.pictures(), &window);
     EXPECT_EQ(describe(&about), QStringLiteral(R"(토리무나 그림 맞추기 게임에 대하여..
 QLabel "" 0,16 84x84
 QPushButton "확인" 259,175 108x23 default
@@ -296,8 +296,9 @@ TEST_F(WindowTest, PasswordDialogIsOneModelessDialogThatRevealsWhileItIsUp) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     EXPECT_EQ(QApplication::focusWidget(), dialog->entry());
     EXPECT_EQ(dialog->windowIcon().pixmap(16).toImage().pixelColor(8, 8).alpha(), 0);
-    // Centred on the 800 x 800 offscreen screen: (800 - 218) / 2, (800 - 75) / 2 rounded.
-    EXPECT_EQ(dialog->frameGeometry().topLeft(), QPoint(291, 363));
+    // The whole window centred on the 800 x 800 offscreen screen, whose frames
+    // are 2 pixels wide: (800 - 222) / 2, (800 - 79) / 2 rounded.
+    EXPECT_EQ(dialog->frameGeometry(), QRect(289, 361, 222, 79));
     QTest::keyClicks(dialog->entry(), QStringLiteral("-5.8 2x"));
     EXPECT_EQ(dialog->entry()->displayText(), QStringLiteral("*******"));
     QTest::keyClick(dialog->entry(), Qt::Key_Escape);
