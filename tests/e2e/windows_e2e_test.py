@@ -12,23 +12,10 @@ import subprocess
 import sys
 import unittest
 
-from xscreen import ABOUT, CLIENT_WIDTH, PASSWORD, SEEN_HEIGHT, SEEN_WIDTH, TITLE, Screen, wait_until
+from xscreen import ABOUT, CLIENT_WIDTH, PASSWORD, TITLE, Screen, seen_rows, wait_until
 
 WINE, PROGRAM, ASSETS, SHOTS = sys.argv[1:5]
 del sys.argv[1:5]
-
-
-def seen_rows(name, padding):
-    # The part of a committed 8-bit picture that shows on a card, as the
-    # screen's rows of 4-byte pixels.
-    with open(os.path.join(ASSETS, name), "rb") as picture:
-        data = picture.read()
-    number = lambda at, size=4: int.from_bytes(data[at:at + size], "little", signed=True)
-    offset, width, height, colours = number(10), number(18), number(22), number(46)
-    palette = [data[54 + 4 * i:57 + 4 * i] + bytes([padding]) for i in range(colours)]
-    stride = (width + 3) // 4 * 4
-    rows = [data[offset + (height - 1 - y) * stride:][:SEEN_WIDTH] for y in range(SEEN_HEIGHT)]
-    return tuple(b"".join(palette[index] for index in row) for row in rows)
 
 
 class WindowsProgram(unittest.TestCase):
@@ -47,8 +34,8 @@ class WindowsProgram(unittest.TestCase):
         window = screen.wait_window(TITLE, 120)
         self.assertEqual(screen.find_client(window)[2], CLIENT_WIDTH, "client area width")
         screen.pictures()
-        back = seen_rows("back.bmp", screen.padding)
-        faces = [seen_rows(f"face{p:02d}.bmp", screen.padding) for p in range(12)]
+        back = seen_rows(ASSETS, "back.bmp", screen.padding)
+        faces = [seen_rows(ASSETS, f"face{p:02d}.bmp", screen.padding) for p in range(12)]
         wait_until(lambda: screen.pictures() == [back] * 24, "the deal, every card face down")
         self.shot("deal")
         screen.click(0, times=2)

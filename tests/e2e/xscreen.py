@@ -4,6 +4,7 @@ pictures straight from the server. With no window manager the top-level
 windows are the children of the root window, and a window's client area is
 the bottom of its X window, under the menu bar."""
 
+import os
 import subprocess
 import time
 
@@ -26,6 +27,19 @@ def wait_until(condition, what, seconds=60):
             raise AssertionError(f"timed out after {seconds} s waiting for {what}")
         time.sleep(0.01)
     return value
+
+
+def seen_rows(assets, name, padding):
+    # The part of a committed 8-bit picture that shows on a card, as the
+    # screen's rows of 4-byte pixels.
+    with open(os.path.join(assets, name), "rb") as picture:
+        data = picture.read()
+    number = lambda at, size=4: int.from_bytes(data[at:at + size], "little", signed=True)
+    offset, width, height, colours = number(10), number(18), number(22), number(46)
+    palette = [data[54 + 4 * i:57 + 4 * i] + bytes([padding]) for i in range(colours)]
+    stride = (width + 3) // 4 * 4
+    rows = [data[offset + (height - 1 - y) * stride:][:SEEN_WIDTH] for y in range(SEEN_HEIGHT)]
+    return tuple(b"".join(palette[index] for index in row) for row in rows)
 
 
 class Screen:
