@@ -20,29 +20,6 @@ from xscreen import ABOUT, PASSWORD, TITLE, wait_until
 PROGRAM, SCRATCH = sys.argv[1:3]
 del sys.argv[1:3]
 MONITOR_WIDTH, MONITOR_HEIGHT = 1280, 1024
-XORG_CONF = """
-Section "Device"
-    Identifier "dummy"
-    Driver "dummy"
-    VideoRam 256000
-EndSection
-Section "Monitor"
-    Identifier "monitor"
-    HorizSync 5.0-1000.0
-    VertRefresh 5.0-200.0
-    Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066 +hsync +vsync
-EndSection
-Section "Screen"
-    Identifier "screen"
-    Device "dummy"
-    Monitor "monitor"
-    DefaultDepth 24
-    SubSection "Display"
-        Depth 24
-        Virtual 2560 1024
-    EndSubSection
-EndSection
-"""
 # The client area's place of About on its screen: 2340 and 1935 twips.
 ABOUT_LEFT, ABOUT_TOP = 156, 129
 
@@ -56,17 +33,15 @@ class WindowManager(unittest.TestCase):
     def setUp(self):
         shutil.rmtree(SCRATCH, ignore_errors=True)
         os.makedirs(SCRATCH)
-        with open(os.path.join(SCRATCH, "xorg.conf"), "w") as conf:
-            conf.write(XORG_CONF)
         number = free_display()
         self.env = dict(os.environ, DISPLAY=f":{number}")
         self.env.pop("QT_QPA_PLATFORM", None)
-        self.start(["Xorg", f":{number}", "-config", os.path.join(SCRATCH, "xorg.conf"),
+        self.start(["Xorg", f":{number}", "-config", os.path.join(os.path.dirname(__file__), "two-monitors.xorg.conf"),
                     "-configdir", os.path.join(SCRATCH, "none"), "-logfile",
                     os.path.join(SCRATCH, "xorg.log"), "-nolisten", "tcp", "-noreset",
                     "-novtswitch", "-sharevts"])
         wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}"), "the X server", 120)
-        self.x = wait_until(lambda: self.connect(f":{number}"), "a connection to the X server")
+        self.x = xdisplay.Display(f":{number}")
         # The right-hand monitor: a second output of the dummy driver.
         subprocess.run(["xrandr", "--addmode", "DUMMY1", "1280x1024"], env=self.env, check=True)
         subprocess.run(["xrandr", "--output", "DUMMY0", "--mode", "1280x1024", "--pos", "0x0",
@@ -82,13 +57,6 @@ class WindowManager(unittest.TestCase):
         self.addCleanup(process.wait)
         self.addCleanup(process.terminate)
         return process
-
-    @staticmethod
-    def connect(name):
-        try:
-            return xdisplay.Display(name)
-        except Exception:  # not yet listening
-            return None
 
     def atom(self, name):
         return self.x.intern_atom(name)
