@@ -22,6 +22,7 @@
 // The program's entries for two system calls whose effect no screen shows.
 extern "C" decltype(&SetTimer) __imp_SetTimer;
 extern "C" decltype(&MessageBeep) __imp_MessageBeep;
+extern "C" decltype(&FillRect) __imp_FillRect;
 
 namespace duomira {
 namespace {
@@ -42,6 +43,17 @@ BOOL WINAPI recordMessageBeep(UINT /*type*/) {
     return TRUE;
 }
 
+// What was filled straight on the screen in a window of the board frame's class.
+int boardFills = 0;
+decltype(&FillRect) systemFillRect = nullptr;
+int WINAPI recordFillRect(HDC dc, const RECT* area, HBRUSH brush) {
+    wchar_t name[16] = {};
+    if (GetClassNameW(WindowFromDC(dc), name, 16) > 0 && lstrcmpW(name, L"fCanvas") == 0 &&
+        (area->right - area->left) * (area->bottom - area->top) > 80 * 80)
+        ++boardFills;
+    return systemFillRect(dc, area, brush);
+}
+
 template <typename Call> Call redirect(Call& entry, Call replacement) {
     DWORD was = 0;
     VirtualProtect(&entry, sizeof entry, PAGE_READWRITE, &was);
@@ -52,9 +64,11 @@ void startRecording() {
     if (systemSetTimer == nullptr) {
         systemSetTimer = redirect(__imp_SetTimer, &recordSetTimer);
         redirect(__imp_MessageBeep, &recordMessageBeep);
+        systemFillRect = redirect(__imp_FillRect, &recordFillRect);
     }
     timerIntervals.clear();
     beeps = 0;
+    boardFills = 0;
 }
 
 std::string classOf(HWND window) {
@@ -313,12 +327,19 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
 }
 
 TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
+    command(22);
+    HWND password = FindWindowW(nullptr, L"패스워드 입력");
+    click(0, WM_LBUTTONDOWN);
     const std::string seen =
         whileOpen([&] { command(11); }, L"토리무나 그림 맞추기 게임에 대하여..",
                   [&](HWND about) {
+                      // A restart, as another program can post it.
+                      PostMessageW(form1, WM_COMMAND, 21, 0);
+                      pump();
                       const POINT origin = clientOrigin(about);
                       return std::to_string(origin.x) + "," + std::to_string(origin.y) +
                              (IsWindowEnabled(form1) ? " board enabled" : "") +
+                             (IsWindowEnabled(password) ? " password dialog enabled" : "") +
                              (GetFocus() == GetDlgItem(about, IDOK) ? " focus on OK\n" : "\n") +
                              describeWindow(about) + describeChildren(about);
                   });
@@ -338,6 +359,20 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
         "감사합니다.\" font MS Shell Dlg -12 400 set 129\n"
         "Static 204 88,16 275x32 \"토리무나 그림 맞추기 게임\" font Duomira Gothic -19 700 set "
         "129\n");
+    EXPECT_TRUE(IsWindowEnabled(password)) << "About kept the password dialog disabled";
+    EXPECT_EQ(window.model().Turned(), 1) << "a restart posted under About was carried out";
+}
+
+// Messages any program can post: a notification with a pointer to nowhere, the
+// close timer's tick when none is due. Nothing may change and nothing break.
+TEST_F(Win32Window, MessagesFromOtherProgramsChangeNothing) {
+    click(0, WM_LBUTTONDOWN);
+    for (HWND target : {form1, GetDlgItem(form1, 1)})
+        PostMessageW(target, WM_NOTIFY, 100, 16);
+    PostMessageW(form1, WM_TIMER, 1, 0);
+    pump();
+    EXPECT_EQ(window.model().Turned(), 1);
+    EXPECT_EQ(windowText(slot(0)), "1행 1열, 사과") << "a foreign tick turned the first card";
 }
 
 TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
@@ -389,6 +424,8 @@ TEST_F(Win32Window, SpaceOrEnterTurnTheFocusedCardOnceAndItsTextSaysWhatItShows)
 TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {
     window.show(SW_SHOW);
     EXPECT_TRUE(shows(0, pictures.back())) << "marked before any key";
+    press(VK_ESCAPE);
+    EXPECT_TRUE(shows(0, pictures.back())) << "marked after Escape";
     press(VK_RIGHT);
     EXPECT_FALSE(shows(1, pictures.back())) << "no focus mark after a key";
     EXPECT_FALSE(shows(1, pictures.back(), {70, 5, 75, 74})) << "the mark's right side hidden";
@@ -399,7 +436,11 @@ TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {
 
 TEST_F(Win32Window, ASlotTakesTheSizeOfItsPictureInASunkenBorder) {
     window.show(SW_SHOW);
+    pump();
+    boardFills = 0;
     window.ShowFace(0, 10);
+    pump();
+    EXPECT_EQ(boardFills, 0) << "the frame's grey filled on screen before the cards";
     RECT box{};
     GetWindowRect(slot(0), &box);
     EXPECT_EQ(box.bottom - box.top, 83);

@@ -19,6 +19,20 @@ namespace {
 // so it has no task-bar entry of its own.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
+struct OtherWindows {
+    HWND owner;
+    std::vector<HWND> disabled;
+};
+
+BOOL CALLBACK disableOther(HWND window, LPARAM others) {
+    auto& found = *reinterpret_cast<OtherWindows*>(others);
+    if (window != found.owner && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        found.disabled.push_back(window);
+    }
+    return TRUE;
+}
+
 } // namespace
 
 AboutDialog::AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts)
@@ -27,10 +41,17 @@ AboutDialog::AboutDialog(HINSTANCE instance, const Pictures& pictures, const Gam
           showMessage(text, title);
       })) {}
 
+// Modal to the whole program: the system disables the owner, and About the
+// program's other windows (the password dialog), each given back after.
 void AboutDialog::showModal(HWND owner) {
+    OtherWindows others{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), disableOther, reinterpret_cast<LPARAM>(&others));
     const std::vector<WORD> layout = emptyDialogTemplate(kStyle, 0);
     DialogBoxIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(layout.data()), owner,
                             procedure, reinterpret_cast<LPARAM>(this));
+    for (HWND window : others.disabled)
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
 }
 
 INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

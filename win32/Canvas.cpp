@@ -81,14 +81,24 @@ void paintCards(HWND canvas, HDC dc) {
 
 // The frame and the cards on it in one device context, then all of it is
 // valid at once: under Wine each window's own painting costs some fifteen
-// trips to its server, and the board has twenty-four cards.
+// trips to its server, and the board has twenty-four cards. It is drawn
+// aside and shown in one copy, so that the frame's grey never shows where a
+// card is about to be drawn.
 void paint(HWND canvas) {
     HDC dc = GetDCEx(canvas, nullptr, DCX_CACHE);
     RECT client{};
     GetClientRect(canvas, &client);
-    FillRect(dc, &client, reinterpret_cast<HBRUSH>(GetClassLongPtrW(canvas, GCLP_HBRBACKGROUND)));
-    paintFrame(canvas, dc);
-    paintCards(canvas, dc);
+    HDC aside = CreateCompatibleDC(dc);
+    HBITMAP board = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    const HGDIOBJ previous = SelectObject(aside, board);
+    FillRect(aside, &client,
+             reinterpret_cast<HBRUSH>(GetClassLongPtrW(canvas, GCLP_HBRBACKGROUND)));
+    paintFrame(canvas, aside);
+    paintCards(canvas, aside);
+    BitBlt(dc, 0, 0, client.right, client.bottom, aside, 0, 0, SRCCOPY);
+    SelectObject(aside, previous);
+    DeleteObject(board);
+    DeleteDC(aside);
     ReleaseDC(canvas, dc);
     RedrawWindow(canvas, nullptr, nullptr,
                  RDW_VALIDATE | RDW_NOFRAME | RDW_NOERASE | RDW_ALLCHILDREN);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace duomira {
 
@@ -150,10 +151,14 @@ void sendClick(HWND slot) {
                  reinterpret_cast<LPARAM>(slot));
 }
 
+const NMHDR* noteBeingSent = nullptr;
+
 void notifyParent(HWND slot, NMHDR& note) {
     note.hwndFrom = slot;
     note.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(slot));
+    const NMHDR* outer = std::exchange(noteBeingSent, &note);
     SendMessageW(GetParent(slot), WM_NOTIFY, note.idFrom, reinterpret_cast<LPARAM>(&note));
+    noteBeingSent = outer;
 }
 
 void press(HWND slot) {
@@ -174,8 +179,12 @@ void release(HWND slot, LPARAM position) {
 }
 
 void keyDown(HWND slot, WPARAM key, LPARAM flags) {
+    const bool turns = key == VK_SPACE || key == VK_RETURN;
+    const std::optional<form1::CardKey> move = cardKeyOf(static_cast<UINT>(key));
+    if (!turns && !move)
+        return; // Escape leaving a menu, say: no card is the player's aim
     setMarksFocus(slot, true);
-    if (key == VK_SPACE || key == VK_RETURN) {
+    if (turns) {
         // A held key repeats; like the second press of a double click, a
         // repeat is no click of its own.
         if ((HIWORD(flags) & KF_REPEAT) == 0)
@@ -276,6 +285,32 @@ void showPicture(HWND slot, HBITMAP picture) {
     // turns the cards over before the board first shows asks for nothing.
     if (IsWindowVisible(slot))
         InvalidateRect(slot, nullptr, FALSE);
+}
+
+// Shift turns Tab back.
+std::optional<form1::CardKey> cardKeyOf(UINT key) {
+    switch (key) {
+    case VK_LEFT:
+        return form1::CardKey::Left;
+    case VK_RIGHT:
+        return form1::CardKey::Right;
+    case VK_UP:
+        return form1::CardKey::Up;
+    case VK_DOWN:
+        return form1::CardKey::Down;
+    case VK_HOME:
+        return form1::CardKey::Home;
+    case VK_END:
+        return form1::CardKey::End;
+    case VK_TAB:
+        return GetKeyState(VK_SHIFT) < 0 ? form1::CardKey::Previous : form1::CardKey::Next;
+    default:
+        return std::nullopt;
+    }
+}
+
+const NMHDR* cardNoteBeingSent() {
+    return noteBeingSent;
 }
 
 // By its class, so that a slot whose procedure someone wrapped still counts.

@@ -61,28 +61,6 @@ std::wstring menuCaption(HMENU menu, UINT id) {
     return caption;
 }
 
-// The keys that move the focus over the board; Shift turns Tab back.
-std::optional<form1::CardKey> cardKeyOf(UINT key) {
-    switch (key) {
-    case VK_LEFT:
-        return form1::CardKey::Left;
-    case VK_RIGHT:
-        return form1::CardKey::Right;
-    case VK_UP:
-        return form1::CardKey::Up;
-    case VK_DOWN:
-        return form1::CardKey::Down;
-    case VK_HOME:
-        return form1::CardKey::Home;
-    case VK_END:
-        return form1::CardKey::End;
-    case VK_TAB:
-        return GetKeyState(VK_SHIFT) < 0 ? form1::CardKey::Previous : form1::CardKey::Next;
-    default:
-        return std::nullopt;
-    }
-}
-
 } // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
@@ -181,17 +159,26 @@ LRESULT CALLBACK MainWindow::procedure(HWND window, UINT message, WPARAM wParam,
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        onCommand(wParam, lParam);
+        // While a modal window is up (About, a message box) this window is
+        // disabled: a command then can only come from another program.
+        if (IsWindowEnabled(form1_))
+            onCommand(wParam, lParam);
         return 0;
     case WM_NOTIFY:
-        onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        // Only the note a card is sending now is read; any other pointer may
+        // lead anywhere.
+        if (const NMHDR* note = cardNoteBeingSent(); note != nullptr &&
+                                                     reinterpret_cast<LPARAM>(note) == lParam &&
+                                                     GetParent(note->hwndFrom) == fCanvas_)
+            onNotify(*note);
         return 0;
     case WM_SETFOCUS:
         // The window is active: the keys go to the board.
         focusCard();
         return 0;
     case WM_TIMER:
-        if (wParam == kCloseTimerId)
+        // The close timer's tick counts only while the game awaits one.
+        if (wParam == kCloseTimerId && closeTimerOn_)
             guarded([this] { model_.tClose_Timer(); });
         return 0;
     case WM_DESTROY:
@@ -297,6 +284,7 @@ void MainWindow::SetStatus(const std::string& text) {
 }
 
 void MainWindow::SetCloseTimer(bool on) {
+    closeTimerOn_ = on;
     if (on)
         SetTimer(form1_, kCloseTimerId, form1::kCloseIntervalMs, nullptr);
     else

@@ -90,6 +90,7 @@ private:
     std::array<HWND, kCardCount> pCard_{};
     // The card the focus was last on, where it goes back to.
     int focusedCard_ = 0;
+    bool closeTimerOn_ = false;
     form1::ShownCards shownCards_;
     // The cards' window texts as last set.
     std::array<std::string, kCardCount> cardTexts_{};
