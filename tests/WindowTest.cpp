@@ -7,9 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iostream>
 #include <random>
+
+// The desktop theme's own window colour, read before the game's look.
+extern QColor desktopWindowColour;
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -79,6 +84,48 @@ QString menus(const QMenuBar* bar) {
         line += "\"" + title->text() + "\"" + (items.isEmpty() ? "" : "[" + items.join('|') + "]");
     }
     return line;
+}
+
+double luminance(QRgb pixel) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(pixel)) + 0.7152 * channel(qGreen(pixel)) +
+           0.0722 * channel(qBlue(pixel));
+}
+
+double contrast(QRgb a, QRgb b) {
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+// The pixels that change when the text goes are the text's; its contrast is
+// that of its strongest pixel (the glyphs' cores, not their smoothed edges)
+// with the ground drawn there without it. 1 where no text shows at all.
+double textContrast(QWidget& widget, const std::function<void()>& removeText) {
+    const QImage shown = widget.grab().toImage();
+    removeText();
+    const QImage ground = widget.grab().toImage();
+    double strongest = 1.0;
+    for (int y = 0; y < std::min(shown.height(), ground.height()); ++y)
+        for (int x = 0; x < std::min(shown.width(), ground.width()); ++x)
+            strongest = std::max(strongest, contrast(shown.pixel(x, y), ground.pixel(x, y)));
+    return strongest;
+}
+
+// A caption fits where the text of a button, a label or a frame can show.
+bool captionFits(const QWidget& widget, const QString& text, int bevel) {
+    const QRect room = widget.contentsRect().adjusted(bevel, bevel, -bevel, -bevel);
+    const QRect needed = widget.fontMetrics().boundingRect(
+        room, Qt::TextShowMnemonic | Qt::AlignLeft | Qt::AlignTop, text);
+    return room.contains(needed);
+}
+
+bool labelFits(const QLabel& label) {
+    if (label.wordWrap())
+        return label.heightForWidth(label.contentsRect().width()) <= label.contentsRect().height();
+    return captionFits(label, label.text(), 0);
 }
 
 // What a player's double click sends: a press and a release, then a
@@ -223,12 +270,10 @@ fixed)"));
              password->label(), password->okButton(), about.title()})
         EXPECT_TRUE(QFontMetrics(hangul->font()).inFont(QChar(0xADF8)))
             << qPrintable(hangul->font().family());
-    // peach dialog, grey entry, black labels, and the etched separator: grey
+    // peach dialog, grey entry, and the etched separator: grey
     // at y 163 from x 6 with white under it from x 7, both to x 376
     EXPECT_EQ(password->grab().toImage().pixelColor(210, 70), QColor(255, 224, 192));
     EXPECT_EQ(password->entry()->grab().toImage().pixelColor(100, 13), QColor(192, 192, 192));
-    for (QLabel* label : {about.title(), about.description()})
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
     const QImage drawn = about.grab().toImage();
     const QColor grey(128, 128, 128), white(Qt::white), ground = drawn.pixelColor(100, 170);
     // clang-format off
@@ -236,6 +281,63 @@ fixed)"));
              {377, 163, ground}, {7, 164, white}, {376, 165, white}, {6, 164, ground}})
         EXPECT_EQ(drawn.pixelColor(x, y), colour) << x << "," << y;
     // clang-format on
+}
+
+// On any desktop, its theme dark and its font large included (the ctest
+// themed_desktop runs this under Qt's gtk3 theme): each text is readable
+// against what it is drawn on and whole in its fixed place.
+TEST_F(WindowTest, EveryTextReadableAndWhole) {
+    if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == QLatin1String("gtk3")) {
+        EXPECT_LT(desktopWindowColour.lightness(), 100) << "the desktop is not dark";
+        EXPECT_EQ(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), "Cantarell");
+    }
+    EXPECT_EQ(QApplication::font().pointSizeF(), 9.0) << "the toolkit's font is the desktop's";
+    const auto readable = [](QWidget& widget, const QString& what,
+                             const std::function<void()>& remove) {
+        EXPECT_GE(textContrast(widget, remove), 4.5) << qPrintable(what);
+    };
+    window.SetStatus("12번째에 12개 성공했네요");
+    QGroupBox& board = *window.board();
+    EXPECT_LT(board.fontMetrics().horizontalAdvance(board.title()), board.width());
+    // Without its caption the frame's line would run where the caption was:
+    // the caption goes by taking the colour of its ground instead.
+    readable(board, board.title(), [&] {
+        QPalette colours = board.palette();
+        colours.setColor(QPalette::WindowText, colours.color(QPalette::Window));
+        board.setPalette(colours);
+    });
+    QMenuBar& bar = *window.menuBar();
+    for (QAction* title : bar.actions()) {
+        if (title->text().isEmpty())
+            continue; // the menu bar's own, unseen
+        EXPECT_TRUE(bar.rect().contains(bar.actionGeometry(title))) << qPrintable(title->text());
+        if (QMenu* menu = title->menu())
+            readable(*menu, title->text(), [&] {
+                for (QAction* item : menu->actions())
+                    item->setText({});
+            });
+    }
+    readable(bar, QStringLiteral("the menu bar"), [&] {
+        for (QAction* title : bar.actions())
+            title->setText({});
+    });
+
+    PasswordDialog& password = *openPassword();
+    AboutDialog about(window.pictures(), &window);
+    about.show();
+    for (QLabel* label : {password.label(), about.title(), about.description()}) {
+        EXPECT_TRUE(labelFits(*label)) << qPrintable(label->text());
+        readable(*label, label->text(), [&] { label->setText({}); });
+    }
+    for (QPushButton* button : {password.okButton(), about.okButton(), about.sysInfoButton()}) {
+        EXPECT_TRUE(captionFits(*button, button->text(), 3)) << qPrintable(button->text());
+        readable(*button, button->text(), [&] { button->setText({}); });
+    }
+    QLineEdit& entry = *password.entry();
+    entry.setText(QStringLiteral("12345"));
+    entry.setReadOnly(true); // no blinking cursor in the pictures
+    EXPECT_LE(entry.fontMetrics().height(), entry.contentsRect().height());
+    readable(entry, QStringLiteral("the typed password"), [&] { entry.clear(); });
 }
 
 TEST_F(WindowTest, CardSlotsTakeClicksAndTheTimerTicks) {
