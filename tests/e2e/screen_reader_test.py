@@ -12,31 +12,14 @@ import subprocess
 import sys
 import tempfile
 import threading
-import time
 import unittest
 
-from gi.repository import GLib
-
-from xscreen import TITLE, Screen
+from xscreen import TITLE, Screen, wait_until
 
 PROGRAM = sys.argv.pop(1)
 COLUMNS, CARDS = 8, 24
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
 CARD_SPOKEN = re.compile(r"^(\d)행 (\d)열, (.+?)(, 짝 맞춤)? push button\.$")
-
-
-def pump_until(condition, what, seconds=60):
-    """Waits with the event loop running, so that the tree stays current; the
-    budget is wall-clock time, with room for a machine four times slower."""
-    context, deadline = GLib.MainContext.default(), time.monotonic() + seconds
-    while True:
-        while context.iteration(False):
-            pass
-        if value := condition():
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError(f"timed out after {seconds} s waiting for {what}")
-        time.sleep(0.02)
 
 
 class Orca:
@@ -57,7 +40,7 @@ class Orca:
         os.close(log)
         self.output, self.heard = [], 0
         threading.Thread(target=self.read, args=(terminal,), daemon=True).start()
-        pump_until(lambda: "Screen reader on." in self.said(), "Orca to start")
+        wait_until(lambda: "Screen reader on." in self.said(), "Orca to start")
 
     def read(self, terminal):
         with os.fdopen(terminal, "rb") as lines:
@@ -80,7 +63,7 @@ class Orca:
                     self.heard = max(self.heard, index + 1)
                     return match
             return None
-        return pump_until(found, f"Orca to say {what}")
+        return wait_until(found, f"Orca to say {what}")
 
     def stop(self):
         self.process.terminate()
