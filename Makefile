@@ -60,6 +60,13 @@ windows: deps
 		-DDUOMIRA_WITH_QT=OFF -DDUOMIRA_TESTS=OFF -DCMAKE_BUILD_TYPE=Release >/dev/null
 	@cmake --build $(BUILD)/windows -j $(JOBS) --target duomira
 
+# The Windows program to download: $(BUILD)/duomira-<version>-windows-x64.zip,
+# the same bytes from any clone in any folder.
+.PHONY: windows-dist
+windows-dist: windows
+	@cmake -S . -B $(BUILD)/windows -DDUOMIRA_DIST_DIR=$(abspath $(BUILD)) >/dev/null
+	@cmake --build $(BUILD)/windows --target windows_dist
+
 # The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
 # events. SOAK_SEED replays a run; unset, a fresh seed is drawn and printed.
 SOAK_EVENTS ?= 1000000

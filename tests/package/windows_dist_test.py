@@ -1,0 +1,48 @@
+# make windows-dist as a player's download: the zip holds the program, the
+# licences and the README, and the program file is the same, byte for byte,
+# when built from a copy of the sources in another folder.
+# Usage: windows_dist_test.py <source tree> <scratch folder>
+
+import os
+import shutil
+import subprocess
+import sys
+import unittest
+import zipfile
+
+ROOT, SCRATCH = map(os.path.abspath, sys.argv[1:3])
+del sys.argv[1:3]
+
+
+def make(tree, build, target):
+    subprocess.run(["make", "-s", "-C", tree, target, f"BUILD={build}"], check=True,
+                   stdout=subprocess.DEVNULL)
+
+
+class WindowsDist(unittest.TestCase):
+    def test_the_zip_and_a_program_file_the_same_from_any_folder(self):
+        shutil.rmtree(SCRATCH, ignore_errors=True)
+        make(ROOT, f"{SCRATCH}/first", "windows-dist")
+        with zipfile.ZipFile(f"{SCRATCH}/first/duomira-1.00-windows-x64.zip") as dist:
+            self.assertEqual(dist.namelist(), ["duomira.exe", "LICENSE", "OFL.txt", "README.txt"])
+            readme = dist.read("README.txt").decode()
+            program = dist.read("duomira.exe")
+        self.assertTrue(readme.startswith("토리무나 그림 맞추기 게임"), "Korean first")
+        self.assertIn("The picture-matching game", readme)
+        with open(f"{SCRATCH}/first/windows/duomira.exe", "rb") as built:
+            self.assertEqual(program, built.read())
+
+        # The tracked sources copied to a folder of another name and depth.
+        clone = f"{SCRATCH}/another/place/duomira"
+        files = subprocess.run(["git", "-C", ROOT, "ls-files", "-z"], check=True,
+                               capture_output=True).stdout.decode().split("\0")
+        for name in filter(None, files):
+            os.makedirs(os.path.dirname(f"{clone}/{name}"), exist_ok=True)
+            shutil.copy2(f"{ROOT}/{name}", f"{clone}/{name}")
+        make(clone, f"{clone}/build", "windows")
+        with open(f"{clone}/build/windows/duomira.exe", "rb") as again:
+            self.assertTrue(again.read() == program, "the program file differs by its folder")
+
+
+if __name__ == "__main__":
+    unittest.main()
