@@ -2,9 +2,11 @@
    macros: the resource compiler reads this file too. */
 #pragma once
 
-/* Icon 1 is also the program file's own icon, the one Explorer shows. */
-#define IDI_WINDOW 1
+/* Icon 1, the lowest, is the program file's own, the one Explorer and the
+   task bar show at any scale; the windows show the designed icons. */
+#define IDI_PROGRAM 1
 #define IDI_ABOUT 2
+#define IDI_WINDOW 3
 
 #define IDCUR_BOARD_HAND 1
 

@@ -2,6 +2,8 @@
 
 #include "ByteWriter.h"
 
+#include <QBuffer>
+
 #include <cstdint>
 
 namespace duomira::art {
@@ -75,6 +77,64 @@ int entryBytes(int size, int bitsPerPixel) {
 }
 
 } // namespace
+
+namespace {
+
+// One image of a full-colour icon: PNG from 256 pixels on, else a 32-bit
+// bitmap bottom-up with the mask of its see-through pixels after it.
+QByteArray fullColourEntry(const QImage& image) {
+    const int size = image.width();
+    if (size >= 256) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "png");
+        return png;
+    }
+    ByteWriter out;
+    infoHeader(out, size, 32);
+    for (int y = size - 1; y >= 0; --y)
+        for (int x = 0; x < size; ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            for (const int channel : {qBlue(pixel), qGreen(pixel), qRed(pixel), qAlpha(pixel)})
+                out.u8(static_cast<std::uint8_t>(channel));
+        }
+    MaskedPicture mask{size, {}};
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+            mask.pixels.push_back(qAlpha(image.pixel(x, y)) == 0 ? MaskedPicture::kClear : 0);
+    packRows(out, mask, 1, true);
+    return out.data();
+}
+
+} // namespace
+
+QByteArray fullColourIconFile(const std::vector<QImage>& images) {
+    std::vector<QByteArray> entries;
+    for (const QImage& image : images)
+        entries.push_back(fullColourEntry(image));
+    ByteWriter out;
+    out.u16(0);
+    out.u16(1);
+    out.u16(static_cast<std::uint16_t>(images.size()));
+    auto offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        const int size = images[i].width();
+        out.u8(static_cast<std::uint8_t>(size >= 256 ? 0 : size)); // 0 stands for 256
+        out.u8(static_cast<std::uint8_t>(size >= 256 ? 0 : size));
+        out.u8(0);
+        out.u8(0);
+        out.u16(1);
+        out.u16(32);
+        out.u32(static_cast<std::uint32_t>(entries[i].size()));
+        out.u32(offset);
+        offset += static_cast<std::uint32_t>(entries[i].size());
+    }
+    QByteArray file = out.data();
+    for (const QByteArray& entry : entries)
+        file += entry;
+    return file;
+}
 
 QByteArray iconFile(const std::vector<MaskedPicture>& images) {
     ByteWriter out;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QRgb>
 
 #include <array>
@@ -29,6 +30,10 @@ constexpr int kWhite = 15;
 
 // An icon file with one 4-bit image per picture, each with its transparency mask.
 QByteArray iconFile(const std::vector<MaskedPicture>& images);
+
+// An icon file of full-colour images, each its own size: 32-bit with an
+// alpha channel, the 256-pixel one as PNG, as Windows shows them at any scale.
+QByteArray fullColourIconFile(const std::vector<QImage>& images);
 
 // A cursor file with one 1-bit image (index 0 black, 1 white) and its hotspot.
 QByteArray cursorFile(const MaskedPicture& image, int hotX, int hotY);

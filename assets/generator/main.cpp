@@ -138,6 +138,11 @@ int main(int argc, char** argv) {
                 ok = writeCardPicture(dir, figure, density, drawn) && ok;
     }
     ok = writeFile(dir, "icon.ico", iconFile(windowIconImages())) && ok;
+    // The program file's own icon, as Explorer and the task bar show it at any scale.
+    std::vector<QImage> programIcon;
+    for (const int size : {16, 24, 32, 48, 256})
+        programIcon.push_back(appIconImage(size));
+    ok = writeFile(dir, "program.ico", fullColourIconFile(programIcon)) && ok;
     ok = writeFile(dir, "about_icon.ico", iconFile(aboutIconImages())) && ok;
     ok = writeHandCursors(dir) && ok;
     ok = writeAppIcons(dir) && ok;

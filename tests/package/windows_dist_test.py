@@ -1,6 +1,7 @@
 # make windows-dist as a player's download: the zip holds the program, the
-# licences and the README, and the program file is the same, byte for byte,
-# when built from a copy of the sources in another folder.
+# licences and the README, the program's icon carries every size Windows asks
+# for, and the program file is the same, byte for byte, when built from a copy
+# of the sources in another folder.
 # Usage: windows_dist_test.py <source tree> <scratch folder>
 
 import os
@@ -31,6 +32,13 @@ class WindowsDist(unittest.TestCase):
         self.assertIn("The picture-matching game", readme)
         with open(f"{SCRATCH}/first/windows/duomira.exe", "rb") as built:
             self.assertEqual(program, built.read())
+        # Its own icon as Explorer reads it: five sizes, the largest as PNG.
+        icon = subprocess.run(["wrestool", "-x", "-t14", "-n1", f"{SCRATCH}/first/windows/duomira.exe"],
+                              check=True, capture_output=True).stdout
+        entries = [icon[6 + 16 * i:22 + 16 * i] for i in range(int.from_bytes(icon[4:6], "little"))]
+        self.assertEqual([e[0] or 256 for e in entries], [16, 24, 32, 48, 256])
+        png = int.from_bytes(entries[-1][12:16], "little")
+        self.assertEqual(icon[png:png + 8], b"\x89PNG\r\n\x1a\n")
 
         # The tracked sources copied to a folder of another name and depth.
         clone = f"{SCRATCH}/another/place/duomira"
