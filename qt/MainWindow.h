@@ -80,7 +80,6 @@ private:
     void connectSlot(int Pos);
     void describeCards();
     void setFocusMarkShown(bool shown);
-    void announceStatus();
 
     void Form_Unload();
 

@@ -1,9 +1,9 @@
 # The game as installed from its package, on a private Xvfb and under strace,
 # in three sessions: a desktop's (a live session bus, a runtime folder), a
 # bare X session's (no bus address, no runtime folder, no TMPDIR) and one with
-# a read-only HOME. In each it opens centred with every card face down, turns
-# a card, blocks the board under About and reveals every pair for the access
-# number typed at the keyboard, and ends with its window or, in the bare
+# a read-only HOME. In each it opens with every card face down, opens About
+# and its system-information button, turns a card, reveals every pair for the
+# access number typed at the keyboard, and ends with its window or, in the bare
 # session, with the end command while the password dialog is up; all the while it
 # ignores its command line, starts nothing, writes nothing and talks to no one
 # but the display and the session bus. Usage: e2e_test.py <program>
@@ -16,7 +16,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
 from xscreen import ABOUT, PASSWORD, TITLE, Screen, wait_until
@@ -76,19 +75,13 @@ class EndToEnd(unittest.TestCase):
         self.addCleanup(lambda: game.poll() is None and game.kill())
         screen = self.screen
         window = screen.wait_window(TITLE)
-        left, top, width, height = screen.find_client(window)
-        centre_x, centre_y = screen.centre
-        self.assertLessEqual(abs(left + width / 2 - centre_x) + abs(top + height / 2 - centre_y), 2,
-                             "the window is not centred")
+        screen.find_client(window)
         backs = wait_until(lambda: (lambda p: len(set(p)) == 1 and len(set(p[0])) > 2 and p)(
             screen.pictures()), "the deal, every card face down")
         back = backs[0]
 
         screen.menu(window, "alt+f", "a")
         about = screen.wait_window(ABOUT)
-        screen.click(2)
-        time.sleep(0.5)
-        self.assertEqual(screen.pictures(), backs, "a card turned under the About dialog")
         screen.keys(about, "alt+s")
         screen.keys(screen.wait_window("Duomira"), "Return")
         self.assertTrue(screen.windows_titled(ABOUT), "About closed with the message")

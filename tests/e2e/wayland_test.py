@@ -16,7 +16,7 @@ import unittest
 
 from Xlib import X
 
-from xscreen import LEFTS, SEEN_HEIGHT, SEEN_WIDTH, TOPS, Screen, seen_rows, wait_until
+from xscreen import LEFTS, SEEN_HEIGHT, TOPS, Screen, seen_rows, wait_until
 
 PROGRAM, ASSETS = sys.argv[1:3]
 del sys.argv[1:3]
@@ -70,27 +70,11 @@ class Wayland(unittest.TestCase):
             if at % 4 == 0 and top >= 0 and all(
                     image[top + r * stride:top + r * stride + len(row)] == row
                     for r, row in enumerate(back)):
-                self.back = back
-                return (top % stride) // 4 - LEFTS[0], top // stride - TOPS[0]
+                self.back = back  # the client area, where the board's cards are counted from
+                self.screen.client = ((top % stride) // 4 - LEFTS[0] - 2, top // stride - TOPS[0] - 2)
+                return self.screen.client
             at = image.find(back[middle], at + 1)
         return None
-
-    def spot(self, card):
-        return self.board[0] + LEFTS[card % 8], self.board[1] + TOPS[card // 8]
-
-    def pictures(self):
-        image, stride = self.shot(), self.width * 4
-
-        def picture(x, y):
-            return tuple(image[(y + r) * stride + x * 4:(y + r) * stride + (x + SEEN_WIDTH) * 4]
-                         for r in range(SEEN_HEIGHT))
-        return [picture(*self.spot(card)) for card in range(24)]
-
-    def click(self, card):
-        x, y = self.spot(card)
-        # Weston draws the pointer among the pixels: it goes back to the corner.
-        self.screen.xdotool("mousemove", str(x + 30), str(y + 30), "click", "1",
-                            "mousemove", "0", "0")
 
     def keys(self, *names):
         self.screen.xdotool("key", "--delay", "150", *names)
@@ -101,36 +85,36 @@ class Wayland(unittest.TestCase):
         with open(output, "wb") as said:
             game = subprocess.Popen([PROGRAM], env=self.env, stdout=said, stderr=said)
         self.addCleanup(game.kill)
-        self.board = wait_until(self.find_board, "the game's board", 120)
-        backs = wait_until(lambda: (lambda p: all(c == self.back for c in p) and p)(self.pictures()),
+        wait_until(self.find_board, "the game's board", 120)
+        backs = wait_until(lambda: (lambda p: all(c == self.back for c in p) and p)(self.screen.pictures()),
                            "the deal, every card face down")
 
-        self.click(0)
-        wait_until(lambda: self.pictures()[0] != self.back, "card 0 to turn")
+        self.screen.click(0)
+        wait_until(lambda: self.screen.pictures()[0] != self.back, "card 0 to turn")
 
         # About above the board: a click on a card turns nothing, raises nothing.
-        before = self.pictures()
+        before = self.screen.pictures()
         self.keys("alt+f", "a")
-        with_about = wait_until(lambda: (lambda p: p != before and p)(self.pictures()), "About")
+        with_about = wait_until(lambda: (lambda p: p != before and p)(self.screen.pictures()), "About")
         uncovered = [c for c in range(1, 24) if with_about[c] == backs[c]]
         self.assertTrue(uncovered, "About covers the whole board")
-        self.click(uncovered[0])
+        self.screen.click(uncovered[0])
         time.sleep(1)  # time for the board to come up, were it to
-        self.assertTrue(self.pictures() == with_about, "the board came over About")
+        self.assertTrue(self.screen.pictures() == with_about, "the board came over About")
         self.keys("Escape")
         # Card 0 has the keyboard's focus mark now that keys were used.
-        wait_until(lambda: self.pictures()[1:] == before[1:], "About gone")
+        wait_until(lambda: self.screen.pictures()[1:] == before[1:], "About gone")
 
         screen = self.shot()
         self.keys("alt+g", "o")
         wait_until(lambda: self.shot() != screen, "the password dialog")
         self.keys("minus", "5", "period", "8", "2", "Return")
-        wait_until(lambda: self.back not in self.pictures(), "every card revealed")
+        wait_until(lambda: self.back not in self.screen.pictures(), "every card revealed")
 
         # The end command, the game's window brought to the front first by a
         # click on the board's frame below the cards.
-        x, y = self.board
-        self.screen.xdotool("mousemove", str(x + 298), str(y + 310), "click", "1")
+        self.screen.xdotool("mousemove", str(self.screen.client[0] + 300),
+                            str(self.screen.client[1] + 312), "click", "1")
         self.keys("alt+f", "Up", "Return")
         self.assertEqual(game.wait(60), 0)
         with open(output, "rb") as said:

@@ -48,8 +48,6 @@ class Screen:
         self.root = self.x.screen().root
         self.env = env
         self.client = None
-        geometry = self.root.get_geometry()
-        self.centre = (geometry.width / 2, geometry.height / 2)
 
     def windows_titled(self, title):
         name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
@@ -105,8 +103,9 @@ class Screen:
                 SEEN_WIDTH, SEEN_HEIGHT)
 
     def click(self, card, times=1):
+        # The pointer goes back to the corner: a compositor draws it among the pixels.
         self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
-                     "click", "--repeat", str(times), "--delay", "60", "1")
+                     "click", "--repeat", str(times), "--delay", "60", "1", "mousemove", "0", "0")
 
     def choose_end(self, window):
         # "종료", the last item of File, as a player with the password dialog
