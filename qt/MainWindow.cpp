@@ -96,7 +96,6 @@ void MainWindow::createActions() {
 void MainWindow::Form_Load() {
     setFixedSize(sizeHint());
     centreOnScreen(*this);
-    centreAgainOnceFramed(*this);
     layOutCards();
     model_.StartFirstGame();
 }

@@ -53,7 +53,6 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen, QScreen* screen)
     // Centred on the game's screen: the dialog has no owner to centre on, and
     // the main window itself starts centred on its screen.
     centreOnScreen(*this, screen);
-    centreAgainOnceFramed(*this);
 }
 
 void PasswordDialog::setVisible(bool visible) {

@@ -49,10 +49,10 @@ void centreOnScreen(QWidget& window, QScreen* screen) {
                                             {area.x(), area.y(), area.width(), area.height()},
                                             outer.width(), outer.height());
     window.move(corner.x, corner.y);
-}
-
-void centreAgainOnceFramed(QWidget& window) {
-    new FrameWatch(window);
+    // A window manager tells the size of its frame only once the window
+    // shows: it is centred again, frame included, as soon as that is known.
+    if (!window.isVisible())
+        new FrameWatch(window);
 }
 
 } // namespace duomira

@@ -190,7 +190,7 @@ FAULTS = [
     ("M1", "qt/PasswordDialog.cpp", "    if (visible)\n        forgetOwner(*this);\n", "",
      "Qt: password dialog owned"),
     ("M2", "qt/AboutDialog.cpp", ": QDialog(owner),", ": QDialog(nullptr),", "Qt: About without owner"),
-    ("M3", "qt/MainWindow.cpp", "    centreAgainOnceFramed(*this);\n", "",
+    ("M3", "qt/WindowPlacement.cpp", "    if (!window.isVisible())\n        new FrameWatch(window);\n", "",
      "Qt: the frame left out of the centring"),
     ("M4", "qt/MainWindow.cpp", "model_.AllOpen(); }); }, screen());", "model_.AllOpen(); }); });",
      "Qt: password dialog on the primary screen"),
