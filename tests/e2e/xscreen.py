@@ -103,9 +103,8 @@ class Screen:
                 SEEN_WIDTH, SEEN_HEIGHT)
 
     def click(self, card, times=1):
-        # The pointer goes back to the corner: a compositor draws it among the pixels.
         self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
-                     "click", "--repeat", str(times), "--delay", "60", "1", "mousemove", "0", "0")
+                     "click", "--repeat", str(times), "--delay", "60", "1")
 
     def choose_end(self, window):
         # "종료", the last item of File, as a player with the password dialog
