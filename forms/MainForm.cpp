@@ -2,7 +2,9 @@
 
 #include "BoardModel.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 namespace duomira::form1 {
 
@@ -20,22 +22,19 @@ Int16 gridPitch(double frameLength, Int16 origin, int cells) {
 
 } // namespace
 
-void runCommand(Command command, MenuCommands& window) {
-    switch (command) {
-    case Command::About:
-        window.mnuabout_Click();
-        break;
-    case Command::End:
-        window.mnuEnd_Click();
-        break;
-    case Command::Start:
-        window.mnuStart_Click();
-        break;
-    case Command::Password:
-        window.mnuOpen_Click();
-        break;
-    case Command::None:
-        break;
+void buildMenuBar(MenuBuilder& builder) {
+    const std::size_t count = std::size(kMenu);
+    for (std::size_t i = 0; i < count; ++i) {
+        const MenuEntry& entry = kMenu[i];
+        const bool hasItems = i + 1 < count && !kMenu[i + 1].isTitle;
+        if (entry.isTitle && hasItems)
+            builder.addMenu(entry.caption);
+        else if (entry.isTitle)
+            builder.addTitle(entry.caption, i + 1 == count);
+        else if (isSeparator(entry))
+            builder.addSeparator();
+        else
+            builder.addItem(entry.caption, entry.command);
     }
 }
 
@@ -54,6 +53,26 @@ Int16 CardGrid::left(int Pos) const {
 
 Int16 CardGrid::top(int Pos) const {
     return add16(mul16(static_cast<Int16>(Pos / kColumns), StepY), OriginY);
+}
+
+} // namespace duomira::form1
+
+namespace duomira::form1 {
+
+PixelPoint CardGrid::corner(int Pos) const {
+    return {twipsToPixels(left(Pos)), twipsToPixels(top(Pos))};
+}
+
+PixelRect seenPart(const PixelRect& part, const PixelRect& slot, int frameWidth, int frameHeight,
+                   const PixelRect* nextSlot) {
+    int left = std::max(slot.left + part.left, 0);
+    int top = std::max(slot.top + part.top, 0);
+    int right = std::min(slot.left + part.left + part.width, frameWidth);
+    const int bottom = std::min(slot.top + part.top + part.height, frameHeight);
+    if (nextSlot != nullptr && nextSlot->left > left && nextSlot->top < bottom &&
+        nextSlot->top + nextSlot->height > top)
+        right = std::min(right, nextSlot->left);
+    return {left - slot.left, top - slot.top, std::max(right - left, 0), std::max(bottom - top, 0)};
 }
 
 } // namespace duomira::form1

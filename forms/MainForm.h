@@ -28,18 +28,6 @@ inline constexpr int kCloseIntervalMs = 300;
 
 enum class Command { None, About, End, Start, Password };
 
-// What the menu commands do: each front end's window in its own way.
-class MenuCommands {
-public:
-    virtual ~MenuCommands() = default;
-    virtual void mnuabout_Click() = 0;
-    virtual void mnuEnd_Click() = 0;
-    virtual void mnuStart_Click() = 0;
-    virtual void mnuOpen_Click() = 0;
-};
-
-void runCommand(Command command, MenuCommands& window);
-
 // The menu bar in order: a title, then its items; "-" is a separator. A
 // title without items is a plain title; the last one shows the status text.
 struct MenuEntry {
@@ -71,6 +59,20 @@ inline constexpr MenuEntry kMenu[] = {
     title(""),         title("횟수"),
 };
 
+// What a front end makes of the menu table, entry by entry.
+class MenuBuilder {
+public:
+    virtual ~MenuBuilder() = default;
+    virtual void addMenu(const char* caption) = 0;
+    virtual void addItem(const char* caption, Command command) = 0;
+    virtual void addSeparator() = 0;
+    // A title without items does nothing when chosen; the last one shows
+    // the status text.
+    virtual void addTitle(const char* caption, bool isStatus) = 0;
+};
+
+void buildMenuBar(MenuBuilder& builder);
+
 // The card grid of Form_Load: the corner of slot 0 rounded half to even,
 // and the pitch that spreads the 8 x 3 slots over the frame, all in 16-bit
 // arithmetic that overflows rather than wraps.
@@ -82,8 +84,16 @@ struct CardGrid {
 
     Int16 left(int Pos) const;
     Int16 top(int Pos) const;
+    PixelPoint corner(int Pos) const;
 };
 
 CardGrid measureCardGrid();
+
+// What shows of a part of a card slot's picture (in the slot's pixels): the
+// frame (its client area, where the slots are placed) cuts off what lies
+// beyond it, and the next slot, made after this one and so above it, lies
+// over its right edge. An empty rectangle where nothing shows.
+PixelRect seenPart(const PixelRect& part, const PixelRect& slot, int frameWidth, int frameHeight,
+                   const PixelRect* nextSlot);
 
 } // namespace duomira::form1

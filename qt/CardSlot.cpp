@@ -1,5 +1,7 @@
 #include "CardSlot.h"
 
+#include "MainForm.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -131,22 +133,21 @@ void CardSlot::paintEvent(QPaintEvent* event) {
     painter.drawRect(shownPart().adjusted(inset, inset, -inset - 1, -inset - 1));
 }
 
-// What shows of the picture: the frame cuts off the last column, and the next
-// card, made after this one and so above it, lies over this one's right edge.
 QRect CardSlot::shownPart() const {
-    QRect shown = contentsRect() & parentWidget()->rect().translated(-pos());
+    const auto pixels = [](const QRect& r) {
+        return PixelRect{r.x(), r.y(), r.width(), r.height()};
+    };
     const QObjectList& siblings = parentWidget()->children();
-    for (auto i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+    std::optional<PixelRect> next;
+    for (auto i = siblings.indexOf(this) + 1; i < siblings.size() && !next; ++i) {
         const auto* above = qobject_cast<const QWidget*>(siblings[i]);
-        if (above != nullptr && above->isVisible()) {
-            const QRect cover = above->geometry().translated(-pos());
-            if (cover.left() > shown.left() && cover.intersects(shown)) {
-                shown.setRight(cover.left() - 1);
-            }
-            break;
-        }
+        if (above != nullptr && above->isVisible())
+            next = pixels(above->geometry());
     }
-    return shown;
+    const PixelRect seen =
+        form1::seenPart(pixels(contentsRect()), pixels(geometry()), parentWidget()->width(),
+                        parentWidget()->height(), next ? &*next : nullptr);
+    return {seen.left, seen.top, seen.width, seen.height};
 }
 
 } // namespace duomira

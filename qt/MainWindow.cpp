@@ -1,21 +1,21 @@
 #include "MainWindow.h"
 
 #include "AboutDialog.h"
-#include "GameErrorBox.h"
 #include "KoreanFonts.h"
 #include "MainForm.h"
 #include "Messages.h"
 #include "PasswordDialog.h"
 #include "QtTwips.h"
 #include "ScreenReaderNews.h"
+#include "SysInfoLauncher.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QMenuBar>
-
-#include <iterator>
+#include <QMessageBox>
+#include <QPushButton>
 
 namespace duomira {
 
@@ -25,7 +25,7 @@ QString fromUtf8(const char* text) {
 }
 } // namespace
 
-MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
+MainWindow::MainWindow(RandomSource& random) : game_(*this, random) {
     setWindowTitle(fromUtf8(form1::kCaption));
     setWindowIcon(pictures_.windowIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -40,9 +40,9 @@ MainWindow::MainWindow(RandomSource& random) : model_(*this, random) {
     tClose_.setParent(this);
     tClose_.setObjectName(QStringLiteral("tClose"));
     tClose_.setInterval(form1::kCloseIntervalMs);
-    connect(&tClose_, &QTimer::timeout, this, [this] { play([this] { model_.tClose_Timer(); }); });
+    connect(&tClose_, &QTimer::timeout, this, [this] { game_.closeTimerTicked(); });
 
-    play([this] { Form_Load(); });
+    Form_Load();
 }
 
 MainWindow::~MainWindow() {
@@ -68,36 +68,34 @@ void MainWindow::createBoard() {
 }
 
 void MainWindow::createActions() {
-    QMenuBar* bar = menuBar();
-    bar->setNativeMenuBar(false); // a global menu would take the status text away
+    menuBar()->setNativeMenuBar(false); // a global menu would take the status text away
+    form1::buildMenuBar(*this);
+}
 
-    QMenu* menu = nullptr;
-    QAction* lastTitle = nullptr;
-    for (std::size_t i = 0; i < std::size(form1::kMenu); ++i) {
-        const form1::MenuEntry& entry = form1::kMenu[i];
-        const QString caption = fromUtf8(entry.caption);
-        const bool hasItems = i + 1 < std::size(form1::kMenu) && !form1::kMenu[i + 1].isTitle;
-        if (entry.isTitle && hasItems) {
-            menu = bar->addMenu(caption);
-        } else if (entry.isTitle) {
-            menu = nullptr;
-            lastTitle = bar->addAction(caption); // a title that does nothing
-        } else if (form1::isSeparator(entry)) {
-            menu->addSeparator();
-        } else {
-            const form1::Command command = entry.command;
-            connect(menu->addAction(caption), &QAction::triggered, this,
-                    [this, command] { form1::runCommand(command, *this); });
-        }
-    }
-    mnuCount_ = lastTitle;
+void MainWindow::addMenu(const char* caption) {
+    menu_ = menuBar()->addMenu(fromUtf8(caption));
+}
+
+void MainWindow::addItem(const char* caption, form1::Command command) {
+    connect(menu_->addAction(fromUtf8(caption)), &QAction::triggered, this,
+            [this, command] { game_.command(command); });
+}
+
+void MainWindow::addSeparator() {
+    menu_->addSeparator();
+}
+
+void MainWindow::addTitle(const char* caption, bool isStatus) {
+    QAction* title = menuBar()->addAction(fromUtf8(caption)); // a title that does nothing
+    if (isStatus)
+        mnuCount_ = title;
 }
 
 void MainWindow::Form_Load() {
     setFixedSize(sizeHint());
     centreOnScreen(*this);
     layOutCards();
-    model_.StartFirstGame();
+    game_.load();
 }
 
 void MainWindow::layOutCards() {
@@ -106,7 +104,8 @@ void MainWindow::layOutCards() {
         auto* slot = new CardSlot(fCanvas_);
         slot->hide();
         slot->showPicture(pCard_[0]->pixmap());
-        slot->move(twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos)));
+        const PixelPoint corner = grid.corner(Pos);
+        slot->move(corner.x, corner.y);
         slot->show();
         pCard_.at(static_cast<std::size_t>(Pos)) = slot;
     }
@@ -119,8 +118,7 @@ void MainWindow::layOutCards() {
 
 void MainWindow::connectSlot(int Pos) {
     CardSlot* slot = pCard_.at(static_cast<std::size_t>(Pos));
-    connect(slot, &CardSlot::clicked, this,
-            [this, Pos] { play([this, Pos] { model_.pCard_Click(static_cast<Int16>(Pos)); }); });
+    connect(slot, &CardSlot::clicked, this, [this, Pos] { game_.cardClicked(Pos); });
     connect(slot, &CardSlot::focusMoveRequested, this, [this, Pos](form1::CardKey key) {
         card(form1::cardAfterKey(Pos, key))->setFocus(Qt::OtherFocusReason);
     });
@@ -144,45 +142,25 @@ void MainWindow::setFocusMarkShown(bool shown) {
     }
 }
 
-void MainWindow::describeCards() {
-    for (int Pos = 0; Pos < kCardCount; ++Pos) {
-        CardSlot* slot = pCard_.at(static_cast<std::size_t>(Pos));
-        const QString name = QString::fromStdString(shown_.description(Pos, model_));
-        // Qt announces every name it is given: only a changed card is news.
-        if (slot != nullptr && slot->accessibleName() != name) {
-            slot->setAccessibleName(name);
-            announceFocusedCard(*slot);
-        }
-    }
+void MainWindow::drawCard(int card, int picture) {
+    pCard_.at(static_cast<std::size_t>(card))
+        ->showPicture(picture < 0 ? pictures_.back() : pictures_.face(picture));
 }
 
-// The slots are a control array of their own: a card without a slot is the
-// game's subscript error, shown like any other, not a crash.
-CardSlot* MainWindow::slotOf(Int16 card) const {
-    if (card < 0 || card >= kCardCount) {
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    }
-    return pCard_[static_cast<std::size_t>(card)];
+void MainWindow::nameCard(int card, const std::string& name) {
+    CardSlot& slot = *pCard_.at(static_cast<std::size_t>(card));
+    slot.setAccessibleName(QString::fromStdString(name));
+    announceFocusedCard(slot);
 }
 
-void MainWindow::ShowFace(Int16 card, Int16 picture) {
-    slotOf(card)->showPicture(pictures_.face(picture));
-    shown_.face(card, picture);
-}
-
-void MainWindow::ShowBack(Int16 card) {
-    slotOf(card)->showPicture(pictures_.back());
-    shown_.back(card);
-}
-
-void MainWindow::SetStatus(const std::string& text) {
+void MainWindow::showStatus(const std::string& text) {
     mnuCount_->setText(QString::fromStdString(text));
     // The title's new name reaches the accessibility tree; screen readers are
     // told the news as well.
     statusNews_->tell(mnuCount_->text());
 }
 
-void MainWindow::SetCloseTimer(bool on) {
+void MainWindow::runCloseTimer(bool on) {
     if (on) {
         tClose_.start();
     } else {
@@ -190,35 +168,35 @@ void MainWindow::SetCloseTimer(bool on) {
     }
 }
 
-void MainWindow::SetBoardVisible(bool on) {
+void MainWindow::showBoard(bool on) {
     fCanvas_->setVisible(on);
 }
 
-void MainWindow::Beep() {
+void MainWindow::beep() {
     QApplication::beep();
 }
 
-void MainWindow::showGameError(const GameError& error) {
-    showGameErrorBox(this, error);
+void MainWindow::showError(const std::string& message) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle),
+                    QString::fromStdString(message), QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("gameErrorBox"));
+    box.addButton(QString::fromUtf8(kOkCaption), QMessageBox::AcceptRole);
+    box.exec();
 }
 
-void MainWindow::mnuabout_Click() {
+void MainWindow::showAbout() {
     AboutDialog about(pictures_, this);
     about.exec();
 }
 
-void MainWindow::mnuEnd_Click() {
+void MainWindow::endProgram() {
     // Ends the program at once: no window gets a chance to close itself.
     QCoreApplication::exit(0);
 }
 
-void MainWindow::mnuStart_Click() {
-    play([this] { model_.Shuffle(); });
-}
-
-void MainWindow::mnuOpen_Click() {
+void MainWindow::showPassword() {
     if (fmGetPass_ == nullptr) {
-        fmGetPass_ = new PasswordDialog([this] { play([this] { model_.AllOpen(); }); }, screen());
+        fmGetPass_ = new PasswordDialog([this] { game_.accessNumberEntered(); }, screen());
     }
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);

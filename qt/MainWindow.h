@@ -1,9 +1,7 @@
 #pragma once
 
-#include "BoardAccess.h"
-#include "BoardModel.h"
-#include "BoardView.h"
 #include "CardSlot.h"
+#include "GameController.h"
 #include "MainForm.h"
 #include "PasswordDialog.h"
 #include "PictureSet.h"
@@ -14,32 +12,27 @@
 #include <QTimer>
 
 #include <array>
-#include <utility>
 
 class QAction;
 class QGroupBox;
+class QMenu;
 
 namespace duomira {
 
 class StatusNews;
 
 // The game window: the board frame with its 24 card slots, the menus, the
-// close timer, and the status text in the last title of the menu bar.
-class MainWindow : public QMainWindow, public BoardView, public form1::MenuCommands {
+// close timer, and the status text in the last title of the menu bar. The
+// game itself runs in the shared controller; this window draws and listens.
+class MainWindow : public QMainWindow, public GameSurface, private form1::MenuBuilder {
     Q_OBJECT
 public:
     // The random source is the game's; tests hand in a scripted one.
     explicit MainWindow(RandomSource& random);
     ~MainWindow() override;
 
-    void ShowFace(Int16 card, Int16 picture) override;
-    void ShowBack(Int16 card) override;
-    void SetStatus(const std::string& text) override;
-    void SetCloseTimer(bool on) override;
-    void SetBoardVisible(bool on) override;
-    void Beep() override;
-
-    const BoardModel& model() const { return model_; }
+    GameController& game() { return game_; }
+    const BoardModel& model() const { return game_.model(); }
     QGroupBox* board() const { return fCanvas_; }
     CardSlot* card(int index) const { return pCard_.at(static_cast<std::size_t>(index)); }
     QAction* statusTitle() const { return mnuCount_; }
@@ -47,51 +40,44 @@ public:
     PasswordDialog* passwordDialog() const { return fmGetPass_.data(); }
     const PictureSet& pictures() const { return pictures_; }
 
-    // Every event the player or the timer raises runs through here, so the
-    // game's own errors are shown in one place and the program goes on.
-    template <typename Action> void guarded(Action&& action) {
-        guardGameErrors(std::forward<Action>(action),
-                        [this](const GameError& error) { showGameError(error); });
-    }
-
-    // A player's or the timer's action on the game: guarded, and afterwards
-    // every slot tells a screen reader what it now shows.
-    template <typename Action> void play(Action&& action) {
-        guarded(std::forward<Action>(action));
-        describeCards();
-    }
-
-    void mnuabout_Click() override;
-    void mnuEnd_Click() override;
-    void mnuStart_Click() override;
-    void mnuOpen_Click() override;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void drawCard(int card, int picture) override;
+    void nameCard(int card, const std::string& name) override;
+    void showStatus(const std::string& text) override;
+    void runCloseTimer(bool on) override;
+    void showBoard(bool on) override;
+    void beep() override;
+    void showError(const std::string& message) override;
+    void showAbout() override;
+    void showPassword() override;
+    void endProgram() override;
+
+    void addMenu(const char* caption) override;
+    void addItem(const char* caption, form1::Command command) override;
+    void addSeparator() override;
+    void addTitle(const char* caption, bool isStatus) override;
+
     void Form_Load();
     void createBoard();
     void createActions();
     void layOutCards();
-    void showGameError(const GameError& error);
-    CardSlot* slotOf(Int16 card) const;
     void connectSlot(int Pos);
-    void describeCards();
     void setFocusMarkShown(bool shown);
-
     void Form_Unload();
 
     PictureSet pictures_;
-    BoardModel model_;
+    GameController game_;
     QGroupBox* fCanvas_ = nullptr;
     std::array<CardSlot*, kCardCount> pCard_{};
     QTimer tClose_;
+    QMenu* menu_ = nullptr;
     QAction* mnuCount_ = nullptr;
     StatusNews* statusNews_ = nullptr;
     QPointer<PasswordDialog> fmGetPass_;
-    form1::ShownCards shown_;
 };
 
 } // namespace duomira

@@ -189,6 +189,7 @@ protected:
     GameFonts fonts;
     test::TestRandom random{test::identityDeal()}; // card c shows picture c mod 12
     MainWindow window{instance, pictures, fonts, random};
+    GameSurface& surface = window;
     HWND form1 = window.window();
 
     void SetUp() override { startRecording(); }
@@ -405,9 +406,9 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
         press(key);
         EXPECT_EQ(focusedCard(), to) << "key " << key << " on card " << from;
     }
-    window.SetBoardVisible(false);
+    surface.showBoard(false);
     EXPECT_EQ(GetFocus(), form1) << "a hidden card kept the focus";
-    window.SetBoardVisible(true);
+    surface.showBoard(true);
     EXPECT_EQ(focusedCard(), 23);
 }
 
@@ -438,13 +439,13 @@ TEST_F(Win32Window, ASlotTakesTheSizeOfItsPictureInASunkenBorder) {
     window.show(SW_SHOW);
     pump();
     boardFills = 0;
-    window.ShowFace(0, 10);
+    surface.drawCard(0, 10);
     pump();
     EXPECT_EQ(boardFills, 0) << "the frame's grey filled on screen before the cards";
     RECT box{};
     GetWindowRect(slot(0), &box);
     EXPECT_EQ(box.bottom - box.top, 83);
-    window.ShowBack(0);
+    surface.drawCard(0, -1);
     GetWindowRect(slot(0), &box);
     EXPECT_EQ(box.bottom - box.top, 84);
     // The system's sunken edge: its shadow then its dark shadow above and
@@ -481,17 +482,17 @@ TEST_F(Win32Window, AMissStartsTheCloseTimerAPairBeepsTheStatusTitleSaysSo) {
 }
 
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
-    const std::string seen = whileOpen(
-        [&] { window.guarded([] { throw GameError(GameErrorKind::Overflow); }); }, L"Duomira",
-        [](HWND box) {
-            std::string icon = " no error icon";
-            for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
-                 part = GetWindow(part, GW_HWNDNEXT))
-                if (SendMessageW(part, STM_GETICON, 0, 0) ==
-                    reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
-                    icon = " error icon";
-            return windowText(GetDlgItem(box, 0xFFFF)) + icon;
-        });
+    const std::string seen =
+        whileOpen([&] { surface.showError("오버플로가 발생했습니다."); }, L"Duomira",
+                  [](HWND box) {
+                      std::string icon = " no error icon";
+                      for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
+                           part = GetWindow(part, GW_HWNDNEXT))
+                          if (SendMessageW(part, STM_GETICON, 0, 0) ==
+                              reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
+                              icon = " error icon";
+                      return windowText(GetDlgItem(box, 0xFFFF)) + icon;
+                  });
     EXPECT_EQ(seen, "오버플로가 발생했습니다. error icon");
     EXPECT_TRUE(IsWindow(form1));
 }

@@ -82,22 +82,23 @@ void drawPicture(HDC target, POINT corner, HBITMAP picture) {
 // The part of a rectangle of the box, in its window's coordinates, that is
 // seen: the box made after it lies over its right edge, and its parent cuts
 // off what lies beyond it.
-RECT seenPart(HWND slot, RECT part) {
-    RECT box{};
-    GetWindowRect(slot, &box);
-    OffsetRect(&part, box.left, box.top);
+RECT seenPart(HWND slot, const RECT& part) {
     HWND parent = GetParent(slot);
+    const auto placed = [parent](HWND window) {
+        RECT box{};
+        GetWindowRect(window, &box);
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&box), 2);
+        return PixelRect{box.left, box.top, box.right - box.left, box.bottom - box.top};
+    };
     RECT frame{};
     GetClientRect(parent, &frame);
-    MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&frame), 2);
-    IntersectRect(&part, &part, &frame);
-    RECT cover{};
     HWND above = GetWindow(slot, GW_HWNDPREV);
-    if (above != nullptr && IsWindowVisible(above) && GetWindowRect(above, &cover) &&
-        cover.left > part.left && cover.top < part.bottom && cover.bottom > part.top)
-        part.right = std::min(part.right, cover.left);
-    OffsetRect(&part, -box.left, -box.top);
-    return part;
+    const bool covered = above != nullptr && IsWindowVisible(above);
+    const PixelRect next = covered ? placed(above) : PixelRect{};
+    const PixelRect seen =
+        form1::seenPart({part.left, part.top, part.right - part.left, part.bottom - part.top},
+                        placed(slot), frame.right, frame.bottom, covered ? &next : nullptr);
+    return {seen.left, seen.top, seen.left + seen.width, seen.top + seen.height};
 }
 
 // The dotted mark just inside the seen part of the picture.

@@ -14,8 +14,6 @@
 
 #include <commctrl.h>
 
-#include <iterator>
-#include <optional>
 #include <stdexcept>
 
 namespace duomira {
@@ -28,29 +26,32 @@ constexpr DWORD kForm1Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 
 // The menu bar of the form: titles with items open popups, plain titles do
 // nothing when chosen; the last one carries the status text.
-HMENU createMenuBar() {
+class MenuBarBuilder final : public form1::MenuBuilder {
+public:
     HMENU bar = CreateMenu();
-    HMENU popup = nullptr;
-    const std::size_t count = std::size(form1::kMenu);
-    for (std::size_t i = 0; i < count; ++i) {
-        const form1::MenuEntry& entry = form1::kMenu[i];
-        const std::wstring caption = widen(entry.caption);
-        const bool hasItems = i + 1 < count && !form1::kMenu[i + 1].isTitle;
-        if (entry.isTitle && hasItems) {
-            popup = CreatePopupMenu();
-            AppendMenuW(bar, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(popup),
-                        caption.c_str());
-        } else if (entry.isTitle) {
-            popup = nullptr;
-            const UINT id = i + 1 == count ? kMnuCountCommand : kMuDummyCommand;
-            AppendMenuW(bar, MF_STRING, id, caption.c_str());
-        } else if (form1::isSeparator(entry)) {
-            AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-        } else {
-            AppendMenuW(popup, MF_STRING, commandId(entry.command), caption.c_str());
-        }
+
+private:
+    void addMenu(const char* caption) override {
+        popup_ = CreatePopupMenu();
+        AppendMenuW(bar, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(popup_),
+                    widen(caption).c_str());
     }
-    return bar;
+    void addItem(const char* caption, form1::Command command) override {
+        AppendMenuW(popup_, MF_STRING, commandId(command), widen(caption).c_str());
+    }
+    void addSeparator() override { AppendMenuW(popup_, MF_SEPARATOR, 0, nullptr); }
+    void addTitle(const char* caption, bool isStatus) override {
+        AppendMenuW(bar, MF_STRING, isStatus ? kMnuCountCommand : kMuDummyCommand,
+                    widen(caption).c_str());
+    }
+
+    HMENU popup_ = nullptr;
+};
+
+HMENU createMenuBar() {
+    MenuBarBuilder builder;
+    form1::buildMenuBar(builder);
+    return builder.bar;
 }
 
 std::wstring menuCaption(HMENU menu, UINT id) {
@@ -66,12 +67,12 @@ std::wstring menuCaption(HMENU menu, UINT id) {
 MainWindow::MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
                        RandomSource& random)
     : instance_(instance), pictures_(pictures), fonts_(fonts),
-      background_(CreateSolidBrush(toColorRef(form1::kBackground))), model_(*this, random),
-      fmGetPass_(instance, fonts, [this] { guarded([this] { model_.AllOpen(); }); }) {
+      background_(CreateSolidBrush(toColorRef(form1::kBackground))), game_(*this, random),
+      fmGetPass_(instance, fonts, [this] { game_.accessNumberEntered(); }) {
     registerClasses();
     createWindow();
     createBoard();
-    guarded([this] { Form_Load(); });
+    Form_Load();
 }
 
 MainWindow::~MainWindow() {
@@ -177,9 +178,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         focusCard();
         return 0;
     case WM_TIMER:
-        // The close timer's tick counts only while the game awaits one.
-        if (wParam == kCloseTimerId && closeTimerOn_)
-            guarded([this] { model_.tClose_Timer(); });
+        if (wParam == kCloseTimerId)
+            game_.closeTimerTicked();
         return 0;
     case WM_DESTROY:
         Form_Unload();
@@ -193,12 +193,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     if (lParam == 0) {
-        form1::runCommand(commandOf(static_cast<UINT>(id)), *this);
+        game_.command(commandOf(static_cast<UINT>(id)));
         return;
     }
     const int Index = id - kFirstCardId;
     if (HIWORD(wParam) == STN_CLICKED && Index >= 0 && Index < kCardCount)
-        guarded([this, Index] { model_.pCard_Click(static_cast<Int16>(Index)); });
+        game_.cardClicked(Index);
 }
 
 void MainWindow::onNotify(const NMHDR& note) {
@@ -222,7 +222,7 @@ void MainWindow::focusCard() const {
 void MainWindow::Form_Load() {
     centreOnScreen(form1_);
     layOutCards();
-    model_.StartFirstGame();
+    game_.load();
 }
 
 void MainWindow::layOutCards() {
@@ -233,43 +233,24 @@ void MainWindow::layOutCards() {
     for (int Pos = kCardCount - 1; Pos >= 1; --Pos) {
         // Made in place and visible: the form is still hidden, so nothing is
         // drawn before it shows.
-        const POINT corner{twipsToPixels(grid.left(Pos)), twipsToPixels(grid.top(Pos))};
+        const PixelPoint at = grid.corner(Pos);
+        const POINT corner{at.x, at.y};
         pCard_.at(static_cast<std::size_t>(Pos)) = createCardSlot(
             fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true, WS_TABSTOP);
     }
     SetWindowPos(pCard_[0], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-// The slots are a control array of their own: a card without a slot is the
-// game's subscript error, shown like any other.
-HWND MainWindow::slotOf(Int16 card) const {
-    if (card < 0 || card >= kCardCount)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    return pCard_[static_cast<std::size_t>(card)];
+void MainWindow::drawCard(int card, int picture) {
+    showPicture(pCard_.at(static_cast<std::size_t>(card)),
+                picture < 0 ? pictures_.back() : pictures_.face(picture));
 }
 
-void MainWindow::ShowFace(Int16 card, Int16 picture) {
-    showPicture(slotOf(card), pictures_.face(picture));
-    shownCards_.face(card, picture);
+void MainWindow::nameCard(int card, const std::string& name) {
+    SetWindowTextW(pCard_.at(static_cast<std::size_t>(card)), widen(name).c_str());
 }
 
-void MainWindow::ShowBack(Int16 card) {
-    showPicture(slotOf(card), pictures_.back());
-    shownCards_.back(card);
-}
-
-// Only the texts that changed are set: each is a trip to Wine's server.
-void MainWindow::describeCards() {
-    for (std::size_t card = 0; card < pCard_.size(); ++card) {
-        std::string text = shownCards_.description(static_cast<int>(card), model_);
-        if (text != cardTexts_.at(card)) {
-            SetWindowTextW(pCard_.at(card), widen(text).c_str());
-            cardTexts_.at(card) = std::move(text);
-        }
-    }
-}
-
-void MainWindow::SetStatus(const std::string& text) {
+void MainWindow::showStatus(const std::string& text) {
     std::wstring caption = widen(text);
     // The game sets the same text again at each deal; redrawing the bar then
     // costs a new layout of the window's frame and changes nothing.
@@ -283,15 +264,14 @@ void MainWindow::SetStatus(const std::string& text) {
     DrawMenuBar(form1_);
 }
 
-void MainWindow::SetCloseTimer(bool on) {
-    closeTimerOn_ = on;
+void MainWindow::runCloseTimer(bool on) {
     if (on)
         SetTimer(form1_, kCloseTimerId, form1::kCloseIntervalMs, nullptr);
     else
         KillTimer(form1_, kCloseTimerId);
 }
 
-void MainWindow::SetBoardVisible(bool on) {
+void MainWindow::showBoard(bool on) {
     ShowWindow(fCanvas_, on ? SW_SHOWNA : SW_HIDE);
     if (!on && IsChild(fCanvas_, GetFocus()))
         SetFocus(form1_);
@@ -299,31 +279,26 @@ void MainWindow::SetBoardVisible(bool on) {
         focusCard();
 }
 
-void MainWindow::Beep() {
+void MainWindow::beep() {
     MessageBeep(MB_OK);
 }
 
-void MainWindow::showGameError(const GameError& error) const {
-    MessageBoxW(form1_, widen(gameErrorText(error.kind())).c_str(), widen(kAppTitle).c_str(),
-                MB_OK | MB_ICONERROR);
+void MainWindow::showError(const std::string& message) {
+    MessageBoxW(form1_, widen(message).c_str(), widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
 }
 
-void MainWindow::mnuabout_Click() {
+void MainWindow::showAbout() {
     AboutDialog about(instance_, pictures_, fonts_);
     about.showModal(form1_);
 }
 
 // Ends the program at once: the message loop stops, and no window gets the
 // chance to close itself or run its unload procedure.
-void MainWindow::mnuEnd_Click() {
+void MainWindow::endProgram() {
     PostQuitMessage(0);
 }
 
-void MainWindow::mnuStart_Click() {
-    guarded([this] { model_.Shuffle(); });
-}
-
-void MainWindow::mnuOpen_Click() {
+void MainWindow::showPassword() {
     fmGetPass_.show();
 }
 
