@@ -4,7 +4,7 @@ JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # What to install (the groups of scripts/install-deps.sh) and whether to
 # build the tests; each target below installs only what it uses.
-DEPS ?= play windows package test
+DEPS ?= play windows package web test
 TESTS ?= ON
 
 .PHONY: all deps configure build run test
@@ -66,6 +66,19 @@ windows: deps
 windows-dist: windows
 	@cmake -S . -B $(BUILD)/windows -DDUOMIRA_DIST_DIR=$(abspath $(BUILD)) >/dev/null
 	@cmake --build $(BUILD)/windows --target windows_dist
+
+# The page for browsers: $(BUILD)/web, static files only (scripts/web-build.sh).
+# `make web-run` serves it on 127.0.0.1 and prints the address.
+WEB_PORT ?= 8000
+
+.PHONY: web web-run
+web: DEPS = web
+web: deps
+	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/web-build.sh
+
+web-run: web
+	@echo "The game: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web
 
 # The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
 # events. SOAK_SEED replays a run; unset, a fresh seed is drawn and printed.

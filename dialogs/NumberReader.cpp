@@ -1,7 +1,9 @@
 #include "NumberReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -29,7 +31,8 @@ char toUpper(char c) {
 std::string withoutBlanks(std::string_view text) {
     std::string kept;
     kept.reserve(text.size());
-    std::ranges::copy_if(text, std::back_inserter(kept), [](char c) { return !isIgnored(c); });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [](char c) { return !isIgnored(c); });
     return kept;
 }
 
@@ -54,7 +57,7 @@ public:
     }
 
     std::string_view takeDigits() {
-        auto count = std::ranges::find_if_not(rest_, isDigit) - rest_.begin();
+        auto count = std::find_if_not(rest_.begin(), rest_.end(), isDigit) - rest_.begin();
         std::string_view digits = rest_.substr(0, static_cast<std::size_t>(count));
         rest_.remove_prefix(digits.size());
         return digits;
@@ -143,6 +146,25 @@ double outOfRange(const DecimalParts& parts) {
     return parts.negative ? -magnitude : magnitude;
 }
 
+#if __cpp_lib_to_chars >= 201611L
+double parseNormalised(const std::string& normalised, const DecimalParts& parts) {
+    double value = 0;
+    auto result = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        return outOfRange(parts);
+    return value;
+}
+#else
+// The browser's older C++ library reads no floating-point numbers with
+// from_chars; its C library's strtod is just as exact, and knows no locale
+// but the "C" one there.
+double parseNormalised(const std::string& normalised, const DecimalParts& parts) {
+    errno = 0;
+    const double value = std::strtod(normalised.c_str(), nullptr);
+    return errno == ERANGE ? outOfRange(parts) : value;
+}
+#endif
+
 // std::from_chars is locale-independent and correctly rounded; it only needs
 // the parts written out in the one form it accepts.
 double toDouble(const DecimalParts& parts) {
@@ -159,11 +181,7 @@ double toDouble(const DecimalParts& parts) {
         normalised += parts.exponentNegative ? "e-" : "e";
         normalised += parts.exponent;
     }
-    double value = 0;
-    auto result = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return outOfRange(parts);
-    return value;
+    return parseNormalised(normalised, parts);
 }
 
 } // namespace

@@ -1,0 +1,126 @@
+#include "Dom.h"
+
+#include <emscripten/bind.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace duomira::web {
+
+namespace {
+
+std::vector<Handler>& handlers() {
+    static std::vector<Handler> all;
+    return all;
+}
+
+std::string pixels(int length) {
+    return std::to_string(length) + "px";
+}
+
+// Called by every listener with its event. The element's data names the
+// handler for the event's type, so that one exported function serves them all.
+void handleEvent(val event) {
+    const val target = event["currentTarget"];
+    const val index = target["dataset"]["on" + event["type"].as<std::string>()];
+    if (index.isUndefined())
+        return;
+    handlers().at(std::stoul(index.as<std::string>()))(event);
+}
+
+} // namespace
+
+val document() {
+    return val::global("document");
+}
+
+val makeElement(const char* tag, const val& parent, const char* className) {
+    val element = document().call<val>("createElement", std::string(tag));
+    if (className != nullptr)
+        element.set("className", std::string(className));
+    parent.call<void>("appendChild", element);
+    return element;
+}
+
+void addClasses(const val& element, const std::string& names) {
+    std::size_t start = 0;
+    while (start < names.size()) {
+        const std::size_t end = std::min(names.find(' ', start), names.size());
+        element["classList"].call<void>("add", names.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+void setText(val element, const std::string& text) {
+    element.set("textContent", text);
+}
+
+void place(val element, const PixelRect& box) {
+    moveTo(element, {box.left, box.top});
+    setSize(element, box.width, box.height);
+}
+
+void moveTo(val element, PixelPoint corner) {
+    setStyle(element, "left", pixels(corner.x));
+    setStyle(element, "top", pixels(corner.y));
+}
+
+void setSize(val element, int width, int height) {
+    setStyle(element, "width", pixels(width));
+    setStyle(element, "height", pixels(height));
+}
+
+void setStyle(val element, const char* property, const std::string& value) {
+    element["style"].call<void>("setProperty", std::string(property), value);
+}
+
+std::string cssColour(const Rgb& colour) {
+    return "rgb(" + std::to_string(colour.red) + "," + std::to_string(colour.green) + "," +
+           std::to_string(colour.blue) + ")";
+}
+
+std::string cssFont(const FontStyle& style) {
+    char size[32];
+    std::snprintf(size, sizeof size, "%gpt", style.points);
+    std::string families;
+    for (const char* family : familiesOf(style.face))
+        families += (families.empty() ? "\"" : ", \"") + std::string(family) + "\"";
+    return std::to_string(style.weight) + " " + size + " " + families +
+           (isFixedPitch(style.face) ? ", monospace" : ", sans-serif");
+}
+
+void setCaption(val element, const std::string& caption) {
+    setText(element, "");
+    const std::size_t mark = caption.find('&');
+    if (mark == std::string::npos || mark + 1 >= caption.size()) {
+        setText(element, caption);
+        return;
+    }
+    const val before = document().call<val>("createTextNode", caption.substr(0, mark));
+    element.call<void>("appendChild", before);
+    setText(makeElement("u", element), caption.substr(mark + 1, 1));
+    element.call<void>("appendChild",
+                       document().call<val>("createTextNode", caption.substr(mark + 2)));
+}
+
+char accessKeyOf(const std::string& caption) {
+    const std::size_t mark = caption.find('&');
+    if (mark == std::string::npos || mark + 1 >= caption.size())
+        return '\0';
+    const char key = caption[mark + 1];
+    return key >= 'A' && key <= 'Z' ? static_cast<char>(key - 'A' + 'a') : key;
+}
+
+void listen(val element, const char* type, Handler handler) {
+    handlers().push_back(std::move(handler));
+    element["dataset"].set("on" + std::string(type), std::to_string(handlers().size() - 1));
+    element.call<void>("addEventListener", std::string(type),
+                       val::module_property("handleEvent"));
+}
+
+EMSCRIPTEN_BINDINGS(duomira_events) {
+    emscripten::function("handleEvent", &handleEvent);
+}
+
+} // namespace duomira::web

@@ -1,0 +1,230 @@
+#include "MainWindow.h"
+
+#include "Dom.h"
+#include "MainForm.h"
+#include "SysInfoLauncher.h"
+
+#include <emscripten/html5.h>
+
+#include <optional>
+
+namespace duomira::web {
+
+namespace {
+
+std::vector<val> unset() {
+    return std::vector<val>(kCardCount, val::undefined());
+}
+
+std::optional<form1::CardKey> cardKeyOf(const std::string& key, bool shift) {
+    if (key == "ArrowLeft")
+        return form1::CardKey::Left;
+    if (key == "ArrowRight")
+        return form1::CardKey::Right;
+    if (key == "ArrowUp")
+        return form1::CardKey::Up;
+    if (key == "ArrowDown")
+        return form1::CardKey::Down;
+    if (key == "Home")
+        return form1::CardKey::Home;
+    if (key == "End")
+        return form1::CardKey::End;
+    if (key == "Tab")
+        return shift ? form1::CardKey::Previous : form1::CardKey::Next;
+    return std::nullopt;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
+    : assets_(assets),
+      frame_(makeWindowFrame(FrameKind::Main, form1::kCaption, twipsToPixels(form1::kClientWidth),
+                             twipsToPixels(form1::kClientHeight), false)),
+      menuBar_(frame_.outer, [this](form1::Command command) { game_.command(command); }),
+      fCanvas_(val::undefined()), pCard_(unset()), pictures_(unset()), marks_(unset()),
+      statusNews_(makeElement("div", frame_.outer, "offscreen")),
+      fmGetPass_([this] { game_.accessNumberEntered(); }, [this] { focusCard(); }),
+      frmAbout_(assets), game_(*this, random) {
+    document().set("title", std::string(form1::kCaption));
+    // The menu bar's client comes after it in the page: the bar is made first.
+    frame_.outer.call<void>("insertBefore", menuBar_.element(), frame_.client);
+    statusNews_.call<void>("setAttribute", std::string("role"), std::string("status"));
+    setStyle(frame_.client, "background", cssColour(form1::kBackground));
+    createBoard();
+    listen(frame_.outer, "keydown", [this](const val& event) {
+        if (menuBar_.takeAccessKey(event))
+            event.call<void>("preventDefault");
+    });
+    listen(frame_.outer, "menuclosed", [this](const val&) { focusCard(); });
+    Form_Load();
+}
+
+void MainWindow::createBoard() {
+    fCanvas_ = makeElement("div", frame_.client, "frame");
+    place(fCanvas_, toPixels(form1::kCanvas));
+    setStyle(fCanvas_, "font", cssFont(form1::kCanvasFont));
+    setStyle(fCanvas_, "cursor", assets_.handCursor());
+    setText(makeElement("span", fCanvas_, "frame-caption"), form1::kCanvasCaption);
+    // The mouse hides the keyboard's focus mark until the next key.
+    listen(fCanvas_, "mousedown", [this](const val&) {
+        fCanvas_["classList"].call<void>("remove", std::string("keys"));
+    });
+}
+
+void MainWindow::Form_Load() {
+    centreInPage(frame_.outer);
+    layOutCards();
+    game_.load();
+    focusCard();
+}
+
+void MainWindow::layOutCards() {
+    const form1::CardGrid grid = form1::measureCardGrid();
+    for (int Pos = 0; Pos < kCardCount; ++Pos) {
+        const auto slot = static_cast<std::size_t>(Pos);
+        pCard_[slot] = makeElement("div", fCanvas_, "slot");
+        moveTo(pCard_[slot], grid.corner(Pos));
+        pCard_[slot].call<void>("setAttribute", std::string("role"), std::string("button"));
+        pCard_[slot].set("tabIndex", 0);
+        pictures_[slot] = makeElement("img", pCard_[slot]);
+        pictures_[slot].set("alt", std::string());
+        pictures_[slot].set("draggable", false);
+        marks_[slot] = makeElement("div", pCard_[slot], "focus-mark");
+        listenToCard(Pos);
+    }
+}
+
+void MainWindow::listenToCard(int Pos) {
+    const val& slot = pCard_.at(static_cast<std::size_t>(Pos));
+    // The second click of a double click is no click of its own.
+    listen(slot, "click", [this, Pos](const val& event) {
+        if (event["detail"].as<int>() <= 1)
+            game_.cardClicked(Pos);
+    });
+    listen(slot, "keydown", [this, Pos](const val& event) { onCardKey(Pos, event); });
+    listen(slot, "focus", [this, Pos](const val&) { focusedCard_ = Pos; });
+}
+
+void MainWindow::onCardKey(int Pos, const val& event) {
+    const std::string key = event["key"].as<std::string>();
+    if (event["altKey"].as<bool>() || event["ctrlKey"].as<bool>())
+        return;
+    const bool turn = key == " " || key == "Enter";
+    const auto move = cardKeyOf(key, event["shiftKey"].as<bool>());
+    if (!turn && !move)
+        return;
+    event.call<void>("preventDefault");
+    event.call<void>("stopPropagation");
+    addClasses(fCanvas_, "keys");
+    // A held key turns the card once, as a double click does.
+    if (turn && !event["repeat"].as<bool>())
+        game_.cardClicked(Pos);
+    else if (move)
+        pCard_.at(static_cast<std::size_t>(form1::cardAfterKey(Pos, *move))).call<void>("focus");
+}
+
+PixelRect MainWindow::slotBox(int card) const {
+    const PixelPoint corner = form1::measureCardGrid().corner(card);
+    const PixelPoint picture = pictureSizes_.at(static_cast<std::size_t>(card));
+    const int border = 2 * form1::kSlotBorderPixels;
+    return {corner.x, corner.y, picture.x + border, picture.y + border};
+}
+
+// The dotted mark lies just inside what shows of the picture: the next card
+// covers this one's right edge, the frame cuts off the last column.
+void MainWindow::placeFocusMark(int card) {
+    if (card < 0 || card >= kCardCount)
+        return;
+    const PixelPoint picture = pictureSizes_.at(static_cast<std::size_t>(card));
+    const int border = form1::kSlotBorderPixels;
+    const PixelRect next = card + 1 < kCardCount ? slotBox(card + 1) : PixelRect{};
+    const PixelRect frame = toPixels(form1::kCanvas);
+    const PixelRect seen =
+        form1::seenPart({border, border, picture.x, picture.y}, slotBox(card), frame.width,
+                        frame.height, card + 1 < kCardCount ? &next : nullptr);
+    const int inset = form1::kFocusMarkInsetPixels;
+    place(marks_.at(static_cast<std::size_t>(card)),
+          {seen.left - border + inset, seen.top - border + inset, seen.width - 2 * inset,
+           seen.height - 2 * inset});
+}
+
+void MainWindow::focusCard() const {
+    const val active = document()["activeElement"];
+    if (active.isNull() || active.strictlyEquals(document()["body"]))
+        pCard_.at(static_cast<std::size_t>(focusedCard_)).call<void>("focus");
+}
+
+void MainWindow::drawCard(int card, int picture) {
+    const auto slot = static_cast<std::size_t>(card);
+    const PixelPoint size = assets_.size(picture);
+    pictures_.at(slot).set("srcset", picture < 0 ? assets_.back() : assets_.face(picture));
+    pictures_[slot].set("width", size.x);
+    pictures_[slot].set("height", size.y);
+    pictureSizes_[slot] = size;
+    placeFocusMark(card);
+    placeFocusMark(card - 1);
+}
+
+void MainWindow::nameCard(int card, const std::string& name) {
+    pCard_.at(static_cast<std::size_t>(card))
+        .call<void>("setAttribute", std::string("aria-label"), name);
+}
+
+void MainWindow::showStatus(const std::string& text) {
+    menuBar_.showStatus(text);
+    // The status title is in the menu bar; a screen reader hears the news
+    // from the page's status region.
+    setText(statusNews_, text);
+}
+
+void MainWindow::closeTimerTick(void* window) {
+    static_cast<MainWindow*>(window)->game_.closeTimerTicked();
+}
+
+void MainWindow::runCloseTimer(bool on) {
+    if (tClose_ != 0)
+        emscripten_clear_interval(tClose_);
+    tClose_ = on ? emscripten_set_interval(&MainWindow::closeTimerTick, form1::kCloseIntervalMs, this)
+                 : 0;
+}
+
+void MainWindow::showBoard(bool on) {
+    setStyle(fCanvas_, "visibility", on ? "visible" : "hidden");
+    if (on)
+        focusCard();
+}
+
+// A short tone: the page's sound, as the systems have their default beep.
+void MainWindow::beep() {
+    if (audio_.isUndefined())
+        audio_ = val::global("AudioContext").new_();
+    val tone = audio_.call<val>("createOscillator");
+    val volume = audio_.call<val>("createGain");
+    tone["frequency"].set("value", 880);
+    volume["gain"].set("value", 0.1);
+    tone.call<val>("connect", volume).call<void>("connect", audio_["destination"]);
+    const double now = audio_["currentTime"].as<double>();
+    tone.call<void>("start", now);
+    tone.call<void>("stop", now + 0.12);
+}
+
+void MainWindow::showError(const std::string& message) {
+    showMessageBox(message, kAppTitle, true);
+}
+
+void MainWindow::showAbout() {
+    frmAbout_.showModal();
+}
+
+void MainWindow::showPassword() {
+    fmGetPass_.show();
+}
+
+// As closing the program: the game's windows leave the page, the timer stops.
+void MainWindow::endProgram() {
+    runCloseTimer(false);
+    fmGetPass_.unload();
+    frame_.outer.call<void>("remove");
+}
+
+} // namespace duomira::web

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "AboutDialog.h"
+#include "GameController.h"
+#include "MenuBar.h"
+#include "PasswordDialog.h"
+#include "WebAssets.h"
+#include "WindowFrame.h"
+
+#include <emscripten/val.h>
+
+#include <array>
+#include <vector>
+
+namespace duomira::web {
+
+// The game window in the page: the menu bar with the status text in its
+// last title, the board frame with its 24 card slots, the close timer and
+// the beep. The game itself runs in the shared controller; this window
+// draws and listens.
+class MainWindow final : public GameSurface {
+public:
+    MainWindow(const WebAssets& assets, RandomSource& random);
+
+private:
+    void drawCard(int card, int picture) override;
+    void nameCard(int card, const std::string& name) override;
+    void showStatus(const std::string& text) override;
+    void runCloseTimer(bool on) override;
+    void showBoard(bool on) override;
+    void beep() override;
+    void showError(const std::string& message) override;
+    void showAbout() override;
+    void showPassword() override;
+    void endProgram() override;
+
+    void Form_Load();
+    void createBoard();
+    void layOutCards();
+    void listenToCard(int Pos);
+    void onCardKey(int Pos, const emscripten::val& event);
+    void placeFocusMark(int card);
+    PixelRect slotBox(int card) const;
+    void focusCard() const;
+    static void closeTimerTick(void* window);
+
+    const WebAssets& assets_;
+    WindowFrame frame_;
+    MenuBar menuBar_;
+    emscripten::val fCanvas_;
+    // The card slots, their pictures and their focus marks, by card.
+    std::vector<emscripten::val> pCard_;
+    std::vector<emscripten::val> pictures_;
+    std::vector<emscripten::val> marks_;
+    std::array<PixelPoint, kCardCount> pictureSizes_{};
+    emscripten::val statusNews_;
+    emscripten::val audio_ = emscripten::val::undefined();
+    long tClose_ = 0;
+    int focusedCard_ = 0;
+    PasswordDialog fmGetPass_;
+    AboutDialog frmAbout_;
+    GameController game_;
+};
+
+} // namespace duomira::web

@@ -1,0 +1,58 @@
+#include "WindowFrame.h"
+
+#include "Centring.h"
+#include "Dom.h"
+#include "Messages.h"
+
+namespace duomira::web {
+
+WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clientWidth,
+                            int clientHeight, bool closeBox) {
+    WindowFrame frame{makeElement(kind == FrameKind::Main ? "div" : "dialog",
+                                  document()["body"], "window"),
+                      val::undefined(), val::undefined()};
+    frame.outer.call<void>("setAttribute", std::string("aria-label"), caption);
+    const val bar = makeElement("div", frame.outer, "caption");
+    setText(makeElement("span", bar, "caption-text"), caption);
+    if (closeBox) {
+        frame.closeBox = makeElement("button", bar, "close-box");
+        frame.closeBox.call<void>("setAttribute", std::string("aria-label"), std::string("닫기"));
+        frame.closeBox.set("tabIndex", -1);
+    }
+    frame.client = makeElement("div", frame.outer, "client");
+    setSize(frame.client, clientWidth, clientHeight);
+    return frame;
+}
+
+void centreInPage(const val& outer) {
+    const val page = val::global("window");
+    const PixelRect view{0, 0, page["innerWidth"].as<int>(), page["innerHeight"].as<int>()};
+    moveTo(outer, centredCorner(view, view, outer["offsetWidth"].as<int>(),
+                                outer["offsetHeight"].as<int>()));
+}
+
+void showMessageBox(const std::string& text, const std::string& title, bool errorIcon) {
+    WindowFrame box = makeWindowFrame(FrameKind::Dialog, title, 0, 0, false);
+    box.outer.call<void>("setAttribute", std::string("role"), std::string("alertdialog"));
+    val client = box.client;
+    client.set("className", std::string("client message"));
+    setStyle(client, "width", "auto");
+    setStyle(client, "height", "auto");
+    if (errorIcon)
+        makeElement("span", client, "error-icon");
+    setText(makeElement("p", client), text);
+    val ok = makeElement("button", client, "push");
+    setText(ok, kOkCaption);
+    const auto close = [outer = box.outer](const val&) {
+        outer.call<void>("close");
+        outer.call<void>("remove");
+    };
+    listen(ok, "click", close);
+    // Escape closes a box whose one button is OK.
+    listen(box.outer, "cancel", close);
+    box.outer.call<void>("showModal");
+    centreInPage(box.outer);
+    ok.call<void>("focus");
+}
+
+} // namespace duomira::web

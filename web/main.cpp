@@ -1,0 +1,13 @@
+#include "MainWindow.h"
+#include "RandomSource.h"
+#include "WebAssets.h"
+
+// The page's game: its pictures and fonts come with the page's file
+// package; the window shows once the fonts can draw it. main returns and
+// the runtime stays for the page's events.
+int main() {
+    static duomira::ClockRandomSource random;
+    static const duomira::web::WebAssets assets;
+    assets.whenFontsReady([] { static duomira::web::MainWindow window(assets, random); });
+    return 0;
+}

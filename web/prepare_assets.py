@@ -1,0 +1,62 @@
+#!/usr/bin/python3
+"""Turns the committed pictures and fonts into what a browser takes, for the
+page's file package: each card picture and About's picture as PNG at its three
+densities, the hand cursors as they are, the game's fonts as WOFF2, and the
+password box's font, whose bullet is the designed "*", since a browser masks a
+password with bullets whatever the page asks. Also the page's icon.
+Usage: prepare_assets.py <assets folder> <package folder> <page folder>"""
+
+import pathlib
+import shutil
+import sys
+
+from fontTools import subset
+from fontTools.ttLib import TTFont
+from PIL import Image
+
+ASSETS, PACKAGE, PAGE = (pathlib.Path(p) for p in sys.argv[1:4])
+PICTURES = [f"face{n:02d}" for n in range(12)] + ["back", "about_picture"]
+DENSITIES = ["", "@1.5x", "@2x"]
+BULLET = 0x2022
+
+
+def password_font(source, target):
+    # The regular face cut down to its asterisk, drawn for the bullet too.
+    font = TTFont(source)
+    asterisk = font.getBestCmap()[ord("*")]
+    for table in font["cmap"].tables:
+        if table.isUnicode():
+            table.cmap[BULLET] = asterisk
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.name_IDs = ["*"]
+    cutter = subset.Subsetter(options)
+    cutter.populate(unicodes=[ord("*"), BULLET])
+    cutter.subset(font)
+    font["name"].setName("Duomira Password", 1, 3, 1, 0x409)
+    font.flavor = "woff2"
+    font.save(target)
+
+
+def main():
+    (PACKAGE / "pictures").mkdir(parents=True, exist_ok=True)
+    (PACKAGE / "fonts").mkdir(exist_ok=True)
+    for picture in PICTURES:
+        for density in DENSITIES:
+            with Image.open(ASSETS / f"{picture}{density}.bmp") as image:
+                image.save(PACKAGE / "pictures" / f"{picture}{density}.png",
+                                          optimize=True)
+    for density in DENSITIES:
+        shutil.copyfile(ASSETS / f"hand{density}.cur", PACKAGE / "pictures" / f"hand{density}.cur")
+    for font in (ASSETS / "fonts").glob("*.ttf"):
+        woff2 = TTFont(font)
+        woff2.flavor = "woff2"
+        woff2.save(PACKAGE / "fonts" / (font.stem + ".woff2"))
+    password_font(ASSETS / "fonts" / "DuomiraGothic-Regular.ttf",
+                  PACKAGE / "fonts" / "DuomiraPassword.woff2")
+    with Image.open(ASSETS / "icon.ico") as icon:
+        icon.save(PAGE / "icon.png")
+    shutil.copyfile(ASSETS / "fonts" / "OFL.txt", PAGE / "OFL.txt")
+
+
+main()
