@@ -18,6 +18,7 @@ BUILD=$build JOBS=$jobs scripts/windows-tests.sh || failed+=("windows tests")
 JOBS=$jobs scripts/fuzz.sh smoke || failed+=(fuzz)
 SANITIZE_BUILD=$build-asan JOBS=$jobs scripts/sanitize.sh || failed+=(sanitizers)
 LINT_BUILD=$build-lint JOBS=$jobs scripts/lint.sh || failed+=(lint)
+BUILD=$build JOBS=$jobs scripts/web-build.sh >/dev/null || failed+=("web build")
 (cd "$build" && ctest --output-on-failure -j "$jobs") || failed+=(ctest)
 
 if [ ${#failed[@]} -ne 0 ]; then

@@ -55,7 +55,7 @@ void AboutDialog::createControls(const WebAssets& assets) {
     listen(sysInfo, "click", [this](const val&) { cmdSysInfo_Click(); });
     // The button's access key, with Alt or alone as in a dialog.
     const char key = accessKeyOf(frmAbout::kCmdSysInfoCaption);
-    listen(frame_.client, "keydown", [this, key](const val& event) {
+    listen(frame_.outer, "keydown", [this, key](const val& event) {
         const std::string pressed = event["key"].as<std::string>();
         if (pressed.size() == 1 && (pressed[0] | 0x20) == key) {
             event.call<void>("preventDefault");

@@ -46,13 +46,17 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
       fmGetPass_([this] { game_.accessNumberEntered(); }, [this] { focusCard(); }),
       frmAbout_(assets), game_(*this, random) {
     document().set("title", std::string(form1::kCaption));
+    document().call<val>("querySelector", std::string("link[rel=icon]")).set("href", assets.icon());
     // The menu bar's client comes after it in the page: the bar is made first.
     frame_.outer.call<void>("insertBefore", menuBar_.element(), frame_.client);
     statusNews_.call<void>("setAttribute", std::string("role"), std::string("status"));
     setStyle(frame_.client, "background", cssColour(form1::kBackground));
     createBoard();
-    listen(frame_.outer, "keydown", [this](const val& event) {
-        if (menuBar_.takeAccessKey(event))
+    // The menus' access keys wherever the focus is in the page, but not
+    // while a modal dialog takes all input.
+    listen(document()["body"], "keydown", [this](const val& event) {
+        if (document().call<val>("querySelector", std::string(":modal")).isNull() &&
+            menuBar_.takeAccessKey(event))
             event.call<void>("preventDefault");
     });
     listen(frame_.outer, "menuclosed", [this](const val&) { focusCard(); });
@@ -149,9 +153,15 @@ void MainWindow::placeFocusMark(int card) {
 }
 
 void MainWindow::focusCard() const {
+    pCard_.at(static_cast<std::size_t>(focusedCard_)).call<void>("focus");
+}
+
+// A hidden card loses the focus to the page: it comes back with the board,
+// unless the player has gone on elsewhere.
+void MainWindow::reclaimFocus() const {
     const val active = document()["activeElement"];
     if (active.isNull() || active.strictlyEquals(document()["body"]))
-        pCard_.at(static_cast<std::size_t>(focusedCard_)).call<void>("focus");
+        focusCard();
 }
 
 void MainWindow::drawCard(int card, int picture) {
@@ -191,7 +201,7 @@ void MainWindow::runCloseTimer(bool on) {
 void MainWindow::showBoard(bool on) {
     setStyle(fCanvas_, "visibility", on ? "visible" : "hidden");
     if (on)
-        focusCard();
+        reclaimFocus();
 }
 
 // A short tone: the page's sound, as the systems have their default beep.
@@ -220,11 +230,12 @@ void MainWindow::showPassword() {
     fmGetPass_.show();
 }
 
-// As closing the program: the game's windows leave the page, the timer stops.
+// As closing the program: the timer stops, the game's windows leave the page.
 void MainWindow::endProgram() {
     runCloseTimer(false);
-    fmGetPass_.unload();
-    frame_.outer.call<void>("remove");
+    const val windows = document().call<val>("querySelectorAll", std::string(".window"));
+    for (int i = 0; i < windows["length"].as<int>(); ++i)
+        windows[i].call<void>("remove");
 }
 
 } // namespace duomira::web

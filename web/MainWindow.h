@@ -42,6 +42,7 @@ private:
     void placeFocusMark(int card);
     PixelRect slotBox(int card) const;
     void focusCard() const;
+    void reclaimFocus() const;
     static void closeTimerTick(void* window);
 
     const WebAssets& assets_;

@@ -102,6 +102,7 @@ WebAssets::WebAssets() {
     sizes_.back() = pngSize("/pictures/back.png");
     aboutPicture_ = pictureSet("about_picture");
     handCursor_ = cursorSet();
+    icon_ = objectUrl("/pictures/icon.png", "image/png");
     fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Regular.woff2", "400"));
     fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700"));
     fontsLoaded_.call<void>("push",

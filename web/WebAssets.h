@@ -25,6 +25,7 @@ public:
     const std::string& aboutPicture() const { return aboutPicture_; }
     // For a CSS cursor: the hand, its hotspot at the top-left corner.
     const std::string& handCursor() const { return handCursor_; }
+    const std::string& icon() const { return icon_; }
     // Runs once every font is ready to draw.
     void whenFontsReady(std::function<void()> ready) const;
 
@@ -34,6 +35,7 @@ private:
     std::array<PixelPoint, 13> sizes_{};
     std::string aboutPicture_;
     std::string handCursor_;
+    std::string icon_;
     emscripten::val fontsLoaded_ = emscripten::val::array();
 };
 

@@ -3,7 +3,7 @@
 page's file package: each card picture and About's picture as PNG at its three
 densities, the hand cursors as they are, the game's fonts as WOFF2, and the
 password box's font, whose bullet is the designed "*", since a browser masks a
-password with bullets whatever the page asks. Also the page's icon.
+password with bullets whatever the page asks; and the window's icon.
 Usage: prepare_assets.py <assets folder> <package folder> <page folder>"""
 
 import pathlib
@@ -55,7 +55,7 @@ def main():
     password_font(ASSETS / "fonts" / "DuomiraGothic-Regular.ttf",
                   PACKAGE / "fonts" / "DuomiraPassword.woff2")
     with Image.open(ASSETS / "icon.ico") as icon:
-        icon.save(PAGE / "icon.png")
+        icon.save(PACKAGE / "pictures" / "icon.png")
     shutil.copyfile(ASSETS / "fonts" / "OFL.txt", PAGE / "OFL.txt")
 
 

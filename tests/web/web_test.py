@@ -1,0 +1,183 @@
+# The page in Debian's Chromium, headless, driven through WebDriver: a whole
+# game with the mouse and, for one pair, with keys alone, learning each face
+# from the names the browser gives screen readers; the miss turned back, the
+# status texts, About blocking the board, the reveal, the congratulation and
+# the blink, the end command. Each density shows its own pictures. Once
+# loaded, the page asks the network for nothing and stores nothing.
+# Usage: web_test.py <page folder> <assets folder>
+
+import functools
+import http.server
+import io
+import json
+import re
+import sys
+import threading
+import time
+import unittest
+
+from PIL import Image
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+PAGE, ASSETS = sys.argv[1:3]
+del sys.argv[1:3]
+CAPTION = "토리무나 그림 맞추기 게임"
+ALL = "return [...document.querySelectorAll('.slot')].map(s => s.getAttribute('aria-label'))"
+
+
+def wait_until(check, what, seconds=60):  # a few milliseconds on a quiet machine
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        result = check()
+        if result:
+            return result
+        time.sleep(0.05)
+    raise AssertionError(f"waited {seconds} s for {what}")
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+        handler = functools.partial(Quiet, directory=PAGE)
+        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.shutdown()
+
+    def open(self, ratio):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
+                         "--no-first-run", "--disable-background-networking", "--disable-sync",
+                         "--disable-component-update", "--window-size=1000,700",
+                         "--force-color-profile=srgb", f"--force-device-scale-factor={ratio}"):
+            options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.addCleanup(self.driver.quit)
+        self.driver.get(f"http://127.0.0.1:{self.server.server_port}/")
+        wait_until(lambda: self.names() and all(n.endswith(", 뒷면") for n in self.names()), "the deal")
+        self.slots = self.driver.find_elements(By.CSS_SELECTOR, ".slot")
+
+    def names(self):
+        return self.driver.execute_script(ALL)
+
+    def status(self):
+        return self.driver.find_element(By.CSS_SELECTOR, ".menubar .status").text
+
+    def requests(self):  # to the network: blob URLs are the page's own memory
+        urls = [json.loads(entry["message"])["message"]["params"]["request"]["url"]
+                for entry in self.driver.get_log("performance")
+                if '"Network.requestWillBeSent"' in entry["message"]]
+        return [url for url in urls if not url.startswith("blob:")]
+
+    def keys(self, *keys, alt=False):
+        chain = ActionChains(self.driver)
+        chain = chain.key_down(Keys.ALT) if alt else chain
+        for key in keys:
+            chain = chain.send_keys(key)
+        (chain.key_up(Keys.ALT) if alt else chain).perform()
+
+    def test_density_pictures(self):
+        for ratio, suffix in (("1", ""), ("1.5", "@1.5x"), ("2", "@2x")):
+            with self.subTest(ratio=ratio):
+                self.open(ratio)
+                client = self.driver.find_element(By.CSS_SELECTOR, ".client").rect
+                self.assertEqual((client["width"], client["height"]), (644, 323))
+                shot = Image.open(io.BytesIO(self.slots[9].screenshot_as_png)).convert("RGB")
+                back = Image.open(f"{ASSETS}/back{suffix}.bmp").convert("RGB")
+                # Two lines of border, each a whole number of device pixels; the
+                # next card lies over the last columns of the picture.
+                border, uncovered = 2 * int(float(ratio)), int(76 * float(ratio))
+                seen = shot.crop((border, border, border + uncovered, border + back.height))
+                back = back.crop((0, 0, uncovered, back.height))
+                differ = sum(a != b for a, b in zip(seen.getdata(), back.getdata()))
+                self.assertEqual(differ, 0, f"pixels of the back unlike back{suffix}.bmp")
+                self.driver.quit()
+
+    def test_a_whole_game(self):
+        self.open("1")
+        driver, slots, loaded = self.driver, self.slots, self.requests()
+        self.assertIn("/duomira.wasm", " ".join(loaded))
+        self.assertEqual(driver.title, CAPTION)
+        self.assertEqual(slots[2].accessible_name, "1행 3열, 뒷면")
+        self.assertEqual(slots[2].aria_role, "button")
+        self.assertEqual(driver.find_element(By.CSS_SELECTOR, ".menubar").text.split(), ["파일(F)", "게임(G)"])
+        face = lambda card: self.names()[card].split(", ")[1]
+
+        slots[0].click()
+        first = face(0)
+        other = next(c for c in range(1, 24) if c != 12 and (slots[c].click() or True) and face(c) != first)
+        self.assertRegex(self.status(), r"^\d+회$")
+        wait_until(lambda: face(other) == "뒷면", "the miss to turn back")
+
+        self.keys("g", "o", alt=True)
+        entry = driver.switch_to.active_element
+        self.assertEqual(entry.accessible_name, "패스워드")
+        entry.send_keys("-5.82", Keys.ENTER)
+        faces = [n.split(", ")[1] for n in self.names()]
+        self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
+        self.assertFalse(driver.find_elements(By.CSS_SELECTOR, "dialog[open]"))
+
+        self.keys("f", "a", alt=True)
+        about = driver.find_element(By.CSS_SELECTOR, "dialog[open]")
+        self.assertEqual(about.get_attribute("aria-label"), CAPTION + "에 대하여..")
+        self.assertIn("duomira.author@example.org 로 메일을 보내 주세요.      감사합니다.",
+                      driver.execute_script("return arguments[0].textContent", about))
+        before = self.names()
+        ActionChains(driver).move_to_element_with_offset(slots[5], 20, 20).click().perform()
+        self.assertEqual(self.names(), before, "a click reached the board under About")
+        self.keys("s")
+        box = wait_until(lambda: driver.find_elements(By.CSS_SELECTOR, "dialog[role=alertdialog][open]"), "the box")[0]
+        self.assertEqual(box.text.split("\n"), ["Duomira", "지금은 시스템 정보를 사용할 수 없습니다.", "확인"])
+        self.keys(Keys.ENTER)
+        self.keys(Keys.ESCAPE)
+        wait_until(lambda: not driver.find_elements(By.CSS_SELECTOR, "dialog[open]"), "About to close")
+
+        pairs = [[c for c in range(24) if faces[c] == f] for f in sorted(set(faces))]
+        a, b = pairs.pop()  # by keys alone, from the card with the focus
+        focused = lambda: slots.index(driver.switch_to.active_element)
+        for card, key in ((a, Keys.SPACE), (b, Keys.ENTER)):
+            while focused() != card:
+                self.keys(Keys.TAB)
+            self.keys(key)
+        self.assertTrue(driver.execute_script("return getComputedStyle(document.activeElement.querySelector('.focus-mark')).display") == "block")
+        self.assertRegex(self.status(), r"^\d+번째에 1개 그림이 열렸습니다$")
+        self.assertTrue(self.names()[a].endswith(", 짝 맞춤"))
+
+        driver.execute_script("""const frame = document.querySelector('.frame'); window.seen = [];
+            new MutationObserver(() => seen.at(-1) != frame.style.visibility &&
+                seen.push(frame.style.visibility)).observe(frame, {attributeFilter: ['style']})""")
+        for count, (a, b) in enumerate(pairs, 2):
+            slots[a].click()
+            slots[b].click()
+            self.assertRegex(self.status(), rf"^\d+번째에 {count}개 (그림이 열렸습니다|성공했네요)$")
+        self.assertTrue(self.status().endswith("12개 성공했네요"))
+        wait_until(lambda: driver.execute_script("return seen") == ["hidden", "visible"], "the blink")
+        self.assertEqual(driver.find_element(By.CSS_SELECTOR, "[role=status]").get_attribute("textContent"), self.status())
+
+        self.keys("g", "s", alt=True)
+        self.assertTrue(all(n.endswith(", 뒷면") for n in self.names()))
+        self.assertEqual(self.status(), "")
+        self.keys("f", Keys.ARROW_DOWN, Keys.ENTER, alt=True)
+        wait_until(lambda: not driver.find_elements(By.CSS_SELECTOR, ".window"), "the end")
+
+        self.assertEqual(self.requests(), [], "requests after loading")
+        self.assertEqual(driver.get_cookies(), [])
+        self.assertEqual(driver.execute_script("return localStorage.length + sessionStorage.length"), 0)
+        self.assertEqual(driver.execute_async_script(
+            "indexedDB.databases().then(d => arguments[0](d.length))"), 0)
+        self.assertEqual([e for e in driver.get_log("browser") if e["level"] != "DEBUG"], [])
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
