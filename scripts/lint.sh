@@ -18,7 +18,7 @@ failed=()
 
 # The project's own C++, found in its folders, so that a tree that is no git
 # checkout (an unpacked archive) is linted alike.
-folders=(game dialogs forms assets qt win32 tests bench)
+folders=(game dialogs forms assets qt win32 web tests bench)
 mapfile -t sources < <(find "${folders[@]}" -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 units=()
 for file in "${sources[@]}"; do [[ $file = *.cpp ]] && units+=("$file"); done
@@ -39,6 +39,14 @@ if command -v x86_64-w64-mingw32-g++-posix >/dev/null; then
     databases+=("$build/mingw")
 else
     echo "MinGW-w64 is not installed: clang-tidy skips the Windows-only files"
+fi
+
+if command -v emcmake >/dev/null; then
+    NODE_PATH=/usr/share/nodejs emcmake cmake -S "$root" -B "$build/web" \
+        -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
+    databases+=("$build/web")
+else
+    echo "Emscripten is not installed: clang-tidy skips the page's files"
 fi
 
 # The include folders the build gives the project's own targets.

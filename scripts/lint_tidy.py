@@ -8,7 +8,8 @@ A file is checked once, with the first command that compiles it (a file built
 into several targets would otherwise be checked once per target); files inside
 a database's build folder (moc, rcc) and outside ROOT are not the project's own.
 A database built with MinGW is read with clang's Windows target and MinGW's
-C++ headers, which clang 14 does not find by itself.
+C++ headers, which clang 14 does not find by itself; one built with Emscripten
+with the target, sysroot and definitions its driver adds.
 
 A clean result is kept under a key made of clang-tidy's version, every
 .clang-tidy of the tree, the command line, and the file preprocessed with its
@@ -48,6 +49,8 @@ def command_of(entry):
 
 
 def target_arguments(compiler):
+    if Path(compiler).name in ("em++", "emcc"):
+        return emscripten_arguments(compiler)
     if "mingw32" not in Path(compiler).name:
         return []
     probe = subprocess.run([compiler, "-E", "-x", "c++", "-v", "-"], stdin=subprocess.DEVNULL,
@@ -58,6 +61,21 @@ def target_arguments(compiler):
     target = re.search(r"^Target: (\S+)", probe.stderr, re.M).group(1)
     return [f"--extra-arg-before=--target={target}", "--extra-arg=-nostdinc++"] + [
         f"--extra-arg=-isystem{folder}" for folder in cxx]
+
+
+def emscripten_arguments(compiler):
+    """Emscripten's target, sysroot and definitions, which its driver adds itself."""
+    flags = subprocess.run([compiler, "--cflags"], capture_output=True, text=True,
+                           check=True).stdout.split()
+    kept, skip = [], False
+    for flag in flags:
+        if skip:
+            skip = False
+        elif flag == "-mllvm":  # code generation, none of clang-tidy's business
+            skip = True
+        else:
+            kept.append(flag)
+    return [f"--extra-arg-before={flag}" for flag in kept]
 
 
 def preprocessed(entry):

@@ -22,10 +22,10 @@ AboutDialog::AboutDialog(const WebAssets& assets)
     : frame_(makeWindowFrame(FrameKind::Dialog, frmAbout::kCaption,
                              twipsToPixels(frmAbout::kClient.width),
                              twipsToPixels(frmAbout::kClient.height), true)),
-      cmdOK_(val::undefined()), platform_(makeSystemPlatform(
-                                    [](const std::string& text, const std::string& title) {
-                                        showMessageBox(text, title, false);
-                                    })) {
+      cmdOK_(val::undefined()),
+      platform_(makeSystemPlatform([](const std::string& text, const std::string& title) {
+          showMessageBox(text, title, false);
+      })) {
     setStyle(frame_.client, "font", cssFont(kToolkitFont));
     createControls(assets);
     const auto close = [this](const val&) { frame_.outer.call<void>("close"); };

@@ -20,19 +20,19 @@ val makeElement(const char* tag, const val& parent, const char* className = null
 // Adds each of the space-separated class names.
 void addClasses(const val& element, const std::string& names);
 void setText(val element, const std::string& text);
-void place(val element, const PixelRect& box);
-void moveTo(val element, PixelPoint corner);
-void setSize(val element, int width, int height);
-void setStyle(val element, const char* property, const std::string& value);
+void place(const val& element, const PixelRect& box);
+void moveTo(const val& element, PixelPoint corner);
+void setSize(const val& element, int width, int height);
+void setStyle(const val& element, const char* property, const std::string& value);
 std::string cssColour(const Rgb& colour);
 std::string cssFont(const FontStyle& style);
 // A caption's "&X" shown as an underlined X, as the systems draw an access key.
-void setCaption(val element, const std::string& caption);
+void setCaption(const val& element, const std::string& caption);
 char accessKeyOf(const std::string& caption);
 
 // Every listener the page installs calls one exported function, which looks
 // its handler up here: the one place where the page's events enter the game.
 using Handler = std::function<void(const val& event)>;
-void listen(val element, const char* type, Handler handler);
+void listen(const val& element, const char* type, Handler handler);
 
 } // namespace duomira::web

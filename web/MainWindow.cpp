@@ -70,9 +70,8 @@ void MainWindow::createBoard() {
     setStyle(fCanvas_, "cursor", assets_.handCursor());
     setText(makeElement("span", fCanvas_, "frame-caption"), form1::kCanvasCaption);
     // The mouse hides the keyboard's focus mark until the next key.
-    listen(fCanvas_, "mousedown", [this](const val&) {
-        fCanvas_["classList"].call<void>("remove", std::string("keys"));
-    });
+    listen(fCanvas_, "mousedown",
+           [this](const val&) { fCanvas_["classList"].call<void>("remove", std::string("keys")); });
 }
 
 void MainWindow::Form_Load() {
@@ -194,8 +193,9 @@ void MainWindow::closeTimerTick(void* window) {
 void MainWindow::runCloseTimer(bool on) {
     if (tClose_ != 0)
         emscripten_clear_interval(tClose_);
-    tClose_ = on ? emscripten_set_interval(&MainWindow::closeTimerTick, form1::kCloseIntervalMs, this)
-                 : 0;
+    tClose_ =
+        on ? emscripten_set_interval(&MainWindow::closeTimerTick, form1::kCloseIntervalMs, this)
+           : 0;
 }
 
 void MainWindow::showBoard(bool on) {

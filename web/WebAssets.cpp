@@ -26,8 +26,8 @@ val packagedBytes(const std::string& path) {
     const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
     if (bytes.empty())
         throw std::runtime_error("the page's file package lacks " + path);
-    return val::global("Uint8Array").new_(
-        val(emscripten::typed_memory_view(bytes.size(), bytes.data())));
+    return val::global("Uint8Array")
+        .new_(val(emscripten::typed_memory_view(bytes.size(), bytes.data())));
 }
 
 // The width and height a PNG file's header gives, big-endian.
@@ -72,9 +72,9 @@ std::string cursorSet() {
 val addFont(const char* family, const char* file, const char* weight) {
     val descriptors = val::object();
     descriptors.set("weight", std::string(weight));
-    val face = val::global("FontFace")
-                   .new_(std::string(family), packagedBytes(std::string("/fonts/") + file),
-                         descriptors);
+    val face =
+        val::global("FontFace")
+            .new_(std::string(family), packagedBytes(std::string("/fonts/") + file), descriptors);
     val::global("document")["fonts"].call<void>("add", face);
     return face.call<val>("load");
 }
@@ -85,7 +85,7 @@ std::vector<std::function<void()>>& settlers() {
 }
 
 // A promise's callback: the settler bound to it, then the promise's value.
-void settle(int index, val /*value*/) {
+void settle(int index, const val& /*value*/) {
     std::exchange(settlers().at(static_cast<std::size_t>(index)), nullptr)();
 }
 
@@ -103,11 +103,11 @@ WebAssets::WebAssets() {
     aboutPicture_ = pictureSet("about_picture");
     handCursor_ = cursorSet();
     icon_ = objectUrl("/pictures/icon.png", "image/png");
-    fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Regular.woff2", "400"));
-    fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700"));
     fontsLoaded_.call<void>("push",
-                            addFont("Duomira Gothic Coding", "DuomiraGothicCoding-Regular.woff2",
-                                    "400"));
+                            addFont("Duomira Gothic", "DuomiraGothic-Regular.woff2", "400"));
+    fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700"));
+    fontsLoaded_.call<void>(
+        "push", addFont("Duomira Gothic Coding", "DuomiraGothicCoding-Regular.woff2", "400"));
     fontsLoaded_.call<void>("push", addFont("Duomira Password", "DuomiraPassword.woff2", "400"));
 }
 
@@ -128,6 +128,8 @@ void WebAssets::whenFontsReady(std::function<void()> ready) const {
     val::global("Promise").call<val>("all", fontsLoaded_).call<void>("then", settler);
 }
 
+// (cppcheck does not know the macro.)
+// cppcheck-suppress syntaxError
 EMSCRIPTEN_BINDINGS(duomira_assets) {
     emscripten::function("settle", &settle);
 }

@@ -8,9 +8,9 @@ namespace duomira::web {
 
 WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clientWidth,
                             int clientHeight, bool closeBox) {
-    WindowFrame frame{makeElement(kind == FrameKind::Main ? "div" : "dialog",
-                                  document()["body"], "window"),
-                      val::undefined(), val::undefined()};
+    WindowFrame frame{
+        makeElement(kind == FrameKind::Main ? "div" : "dialog", document()["body"], "window"),
+        val::undefined(), val::undefined()};
     frame.outer.call<void>("setAttribute", std::string("aria-label"), caption);
     const val bar = makeElement("div", frame.outer, "caption");
     setText(makeElement("span", bar, "caption-text"), caption);

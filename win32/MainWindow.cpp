@@ -243,7 +243,7 @@ void MainWindow::layOutCards() {
 
 void MainWindow::drawCard(int card, int picture) {
     showPicture(pCard_.at(static_cast<std::size_t>(card)),
-                picture < 0 ? pictures_.back() : pictures_.face(picture));
+                picture < 0 ? pictures_.back() : pictures_.face(static_cast<Int16>(picture)));
 }
 
 void MainWindow::nameCard(int card, const std::string& name) {
