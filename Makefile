@@ -30,7 +30,7 @@ test: build
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/test.sh
 
 .PHONY: bench
-bench: build windows
+bench: build windows web
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/bench.sh
 
 # The number reader's libFuzzer target, built in its own folder with clang.

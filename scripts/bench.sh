@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `make bench`: start-up time and idle memory of the Qt program against its
 # yardstick windows and of the Windows program under Wine against a bare
-# Win32 window, in one interleaved run on a private Xvfb.
+# Win32 window, in one interleaved run on a private Xvfb; then the page's
+# transfer and first frame in headless Chromium against a static page.
 #
 # BUILD (default build) holds the Linux build, the Windows build
 # ($BUILD/windows) and the Wine prefix; JOBS is the build's parallelism.
@@ -21,3 +22,4 @@ WINE_LOCALE=$wine_locale xvfb-run --auto-servernum \
     "$build/bench/duomira_framed_window" "$build/bench/duomira_bare_window" \
     "$build/bench/duomira_text_window" \
     --wine "$wine" "$build/windows/duomira.exe" "$build/windows/bench/duomira_bare_win32_window.exe"
+/usr/bin/python3 "$root/bench/web_bench.py" "$build/web" "$root/assets"

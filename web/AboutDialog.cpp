@@ -19,21 +19,21 @@ val makeControl(const char* tag, const val& parent, const TwipsRect& box) {
 } // namespace
 
 AboutDialog::AboutDialog(const WebAssets& assets)
-    : frame_(makeWindowFrame(FrameKind::Dialog, frmAbout::kCaption,
-                             twipsToPixels(frmAbout::kClient.width),
-                             twipsToPixels(frmAbout::kClient.height), true)),
-      cmdOK_(val::undefined()),
+    : assets_(assets), frame_(makeWindowFrame(FrameKind::Dialog, frmAbout::kCaption,
+                                              twipsToPixels(frmAbout::kClient.width),
+                                              twipsToPixels(frmAbout::kClient.height), true)),
+      cmdOK_(val::undefined()), picture_(val::undefined()),
       platform_(makeSystemPlatform([](const std::string& text, const std::string& title) {
           showMessageBox(text, title, false);
       })) {
     setStyle(frame_.client, "font", cssFont(kToolkitFont));
-    createControls(assets);
+    createControls();
     const auto close = [this](const val&) { frame_.outer.call<void>("close"); };
     listen(frame_.closeBox, "click", close);
     listen(cmdOK_, "click", close);
 }
 
-void AboutDialog::createControls(const WebAssets& assets) {
+void AboutDialog::createControls() {
     for (int index : {1, 0}) {
         const frmAbout::LineBand line = frmAbout::line1(index);
         val band = makeElement("div", frame_.client, "control");
@@ -42,9 +42,9 @@ void AboutDialog::createControls(const WebAssets& assets) {
     }
     val picture = makeControl("div", frame_.client, frmAbout::kPicIcon);
     addClasses(picture, "sunken picture");
-    val image = makeElement("img", picture);
-    image.set("srcset", assets.aboutPicture());
-    image.set("alt", std::string());
+    // The picture's file is made when About first shows.
+    picture_ = makeElement("img", picture);
+    picture_.set("alt", std::string());
 
     cmdOK_ = makeControl("button", frame_.client, frmAbout::kCmdOK);
     addClasses(cmdOK_, "push default");
@@ -75,6 +75,7 @@ void AboutDialog::createControls(const WebAssets& assets) {
 
 void AboutDialog::showModal() {
     Form_Load();
+    picture_.set("srcset", assets_.aboutPicture());
     frame_.outer.call<void>("showModal");
     // The client area's corner at its designed place in the page.
     const PixelRect client = toPixels(frmAbout::kClient);

@@ -17,12 +17,14 @@ public:
     void showModal();
 
 private:
-    void createControls(const WebAssets& assets);
+    void createControls();
     void Form_Load();
     void cmdSysInfo_Click();
 
+    const WebAssets& assets_;
     WindowFrame frame_;
     emscripten::val cmdOK_;
+    emscripten::val picture_;
     std::unique_ptr<SysInfoPlatform> platform_;
 };
 

@@ -5,8 +5,7 @@
 #include <emscripten/bind.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -20,23 +19,33 @@ namespace {
 constexpr std::array<const char*, 3> kDensities = {"", "@1.5x", "@2x"};
 constexpr std::array<const char*, 3> kDensityNames = {"1x", "1.5x", "2x"};
 
-// A packaged file's bytes as a new array of the page's own.
-val packagedBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+// A packaged file's bytes (C's stdio: the C++ streams would double the
+// program's size for three reads).
+std::vector<unsigned char> readPackaged(const std::string& path) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    std::vector<unsigned char> bytes;
+    unsigned char block[4096];
+    for (std::size_t read = 0; file && (read = std::fread(block, 1, sizeof block, file.get())) > 0;)
+        bytes.insert(bytes.end(), block, block + read);
     if (bytes.empty())
         throw std::runtime_error("the page's file package lacks " + path);
+    return bytes;
+}
+
+// The bytes as a new array of the page's own.
+val packagedBytes(const std::string& path) {
+    const std::vector<unsigned char> bytes = readPackaged(path);
     return val::global("Uint8Array")
         .new_(val(emscripten::typed_memory_view(bytes.size(), bytes.data())));
 }
 
 // The width and height a PNG file's header gives, big-endian.
 PixelPoint pngSize(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    unsigned char header[24] = {};
-    file.read(reinterpret_cast<char*>(header), sizeof header);
-    const auto word = [&header](int at) {
-        return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
+    const std::vector<unsigned char> header = readPackaged(path);
+    const auto word = [&header](std::size_t at) {
+        return (header.at(at) << 24) | (header.at(at + 1) << 16) | (header.at(at + 2) << 8) |
+               header.at(at + 3);
     };
     return {word(16), word(20)};
 }
@@ -89,36 +98,61 @@ void settle(int index, const val& /*value*/) {
     std::exchange(settlers().at(static_cast<std::size_t>(index)), nullptr)();
 }
 
+// Made on first use: the cache holds the made string.
+template <typename Make> const std::string& once(std::string& made, Make make) {
+    if (made.empty())
+        made = make();
+    return made;
+}
+
+// The file name of picture 0..11, or of the back for -1.
+std::string pictureName(int picture) {
+    char name[8] = "back";
+    if (picture >= 0)
+        std::snprintf(name, sizeof name, "face%02d", picture);
+    return name;
+}
+
 } // namespace
 
+// The main window's fonts are awaited; the dialogs' come as they may.
 WebAssets::WebAssets() {
-    for (std::size_t picture = 0; picture < faces_.size(); ++picture) {
-        char name[8];
-        std::snprintf(name, sizeof name, "face%02zu", picture);
-        faces_[picture] = pictureSet(name);
-        sizes_[picture] = pngSize(std::string("/pictures/") + name + ".png");
-    }
-    back_ = pictureSet("back");
-    sizes_.back() = pngSize("/pictures/back.png");
-    aboutPicture_ = pictureSet("about_picture");
-    handCursor_ = cursorSet();
-    icon_ = objectUrl("/pictures/icon.png", "image/png");
     fontsLoaded_.call<void>("push",
                             addFont("Duomira Gothic", "DuomiraGothic-Regular.woff2", "400"));
-    fontsLoaded_.call<void>("push", addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700"));
     fontsLoaded_.call<void>(
         "push", addFont("Duomira Gothic Coding", "DuomiraGothicCoding-Regular.woff2", "400"));
-    fontsLoaded_.call<void>("push", addFont("Duomira Password", "DuomiraPassword.woff2", "400"));
+    addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700");
+    addFont("Duomira Password", "DuomiraPassword.woff2", "400");
 }
 
 const std::string& WebAssets::face(int picture) const {
-    if (picture < 0 || picture >= static_cast<int>(faces_.size()))
+    if (picture < 0 || picture >= static_cast<int>(pictures_.size()) - 1)
         throw GameError(GameErrorKind::SubscriptOutOfRange);
-    return faces_[static_cast<std::size_t>(picture)];
+    return once(pictures_[static_cast<std::size_t>(picture)],
+                [picture] { return pictureSet(pictureName(picture)); });
+}
+
+const std::string& WebAssets::back() const {
+    return once(pictures_.back(), [] { return pictureSet("back"); });
 }
 
 PixelPoint WebAssets::size(int picture) const {
-    return picture < 0 ? sizes_.back() : sizes_.at(static_cast<std::size_t>(picture));
+    const std::size_t slot = picture < 0 ? sizes_.size() - 1 : static_cast<std::size_t>(picture);
+    if (sizes_.at(slot).x == 0)
+        sizes_[slot] = pngSize("/pictures/" + pictureName(picture) + ".png");
+    return sizes_[slot];
+}
+
+const std::string& WebAssets::aboutPicture() const {
+    return once(aboutPicture_, [] { return pictureSet("about_picture"); });
+}
+
+const std::string& WebAssets::handCursor() const {
+    return once(handCursor_, cursorSet);
+}
+
+const std::string& WebAssets::icon() const {
+    return once(icon_, [] { return objectUrl("/pictures/icon.png", "image/png"); });
 }
 
 void WebAssets::whenFontsReady(std::function<void()> ready) const {

@@ -10,32 +10,32 @@
 
 namespace duomira::web {
 
-// The pictures, the hand and the fonts, taken from the file package that
-// loads with the page: each becomes an object URL or a font face of the
-// page's own, so that nothing is asked of the network once the page is up.
+// The pictures, the hand and the fonts, taken from the files the program
+// carries: each becomes an object URL or a font face of the page's own, so
+// that nothing is asked of the network once the page is up. Each picture is
+// made when first asked for, so that the first frame waits for the back alone.
 class WebAssets {
 public:
     WebAssets();
 
     // For an image's srcset: the picture drawn for each density.
     const std::string& face(int picture) const;
-    const std::string& back() const { return back_; }
+    const std::string& back() const;
     // A card picture's size in pixels at one pixel to a pixel; -1 the back.
     PixelPoint size(int picture) const;
-    const std::string& aboutPicture() const { return aboutPicture_; }
+    const std::string& aboutPicture() const;
     // For a CSS cursor: the hand, its hotspot at the top-left corner.
-    const std::string& handCursor() const { return handCursor_; }
-    const std::string& icon() const { return icon_; }
-    // Runs once every font is ready to draw.
+    const std::string& handCursor() const;
+    const std::string& icon() const;
+    // Runs once the fonts of the main window are ready to draw.
     void whenFontsReady(std::function<void()> ready) const;
 
 private:
-    std::array<std::string, 12> faces_;
-    std::string back_;
-    std::array<PixelPoint, 13> sizes_{};
-    std::string aboutPicture_;
-    std::string handCursor_;
-    std::string icon_;
+    mutable std::array<std::string, 13> pictures_; // the faces, then the back
+    mutable std::array<PixelPoint, 13> sizes_{};
+    mutable std::string aboutPicture_;
+    mutable std::string handCursor_;
+    mutable std::string icon_;
     emscripten::val fontsLoaded_ = emscripten::val::array();
 };
 
