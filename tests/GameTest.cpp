@@ -1,4 +1,4 @@
-#include "BoardModel.h"
+#include "GameController.h"
 #include "TestRandom.h"
 
 #include <gtest/gtest.h>
@@ -10,50 +10,64 @@
 namespace duomira::test {
 namespace {
 
-// The board as a player sees it, in one line: the three rows of cards ('.' a
-// back, 'a'..'l' faces 0..11), then the status text, the timer, a hidden
-// board and the beeps; then the game's counters.
-struct SeenBoard : BoardView {
-    void ShowFace(Int16 card, Int16 picture) override {
-        cards.at(card + card / 8) = static_cast<char>('a' + picture);
+// The game as a player meets it through the controller every front end runs,
+// in one line: the three rows of cards ('.' a back, 'a'..'l' faces 0..11),
+// the status text, the timer, a hidden board, the beeps, how many cards a
+// screen reader was told anew of, and what else was asked; then the counters.
+struct SeenGame : GameSurface {
+    void drawCard(int card, int picture) override {
+        cards.at(card + card / 8) = picture < 0 ? '.' : static_cast<char>('a' + picture);
     }
-    void ShowBack(Int16 card) override { cards.at(card + card / 8) = '.'; }
-    void SetStatus(const std::string& text) override { status = text; }
-    void SetCloseTimer(bool on) override { timer = on; }
-    void SetBoardVisible(bool on) override { hidden = !on; }
-    void Beep() override { ++beeps; }
+    void nameCard(int /*card*/, const std::string& /*name*/) override { ++named; }
+    void showStatus(const std::string& text) override { status = text; }
+    void runCloseTimer(bool on) override { timer = on; }
+    void showBoard(bool on) override { hidden = !on; }
+    void beep() override { ++beeps; }
+    void showError(const std::string& message) override { asked += " error " + message; }
+    void showAbout() override { asked += " about"; }
+    void showPassword() override { asked += " password"; }
+    void endProgram() override { asked += " end"; }
 
     std::string cards = "________ ________ ________";
-    std::string status;
+    std::string status, asked;
     bool timer = false, hidden = false;
-    int beeps = 0;
+    int beeps = 0, named = 0;
 };
 
 // Plays the identity deal (card c shows picture c mod 12): numbers are
-// clicks, "t" a tick, "r" a restart, "a" the reveal of every face.
+// clicks, "t" a tick, "r" a restart, "a" the access number, "A", "P" and "E"
+// the About, password and end commands.
 struct Game {
-    explicit Game(RandomSource& random) : model(view, random) { model.StartFirstGame(); }
-    SeenBoard view;
-    BoardModel model;
+    explicit Game(RandomSource& random) : game(seen, random) { game.load(); }
+    SeenGame seen;
+    GameController game;
 
     std::string play(const std::string& moves) {
+        seen.named = 0;
+        seen.asked.clear();
         std::istringstream in(moves);
         for (std::string move; in >> move;) {
             if (move == "t")
-                model.tClose_Timer();
+                game.closeTimerTicked();
             else if (move == "r")
-                model.Shuffle();
+                game.command(form1::Command::Start);
             else if (move == "a")
-                model.AllOpen();
+                game.accessNumberEntered();
+            else if (move == "A" || move == "P" || move == "E")
+                game.command(move == "A"   ? form1::Command::About
+                             : move == "P" ? form1::Command::Password
+                                           : form1::Command::End);
             else
-                model.pCard_Click(static_cast<Int16>(std::stoi(move)));
+                game.cardClicked(std::stoi(move));
         }
-        std::ostringstream seen;
-        seen << view.cards << " \"" << view.status << '"' << (view.timer ? " timer" : "")
-             << (view.hidden ? " hidden" : "") << " beeps " << view.beeps << " | turned "
-             << model.Turned() << " first " << model.FirstCard() << " last " << model.LastCard()
-             << " try " << model.TryCount() << " pair " << model.PairCount();
-        return seen.str();
+        const BoardModel& model = game.model();
+        std::ostringstream line;
+        line << seen.cards << " \"" << seen.status << '"' << (seen.timer ? " timer" : "")
+             << (seen.hidden ? " hidden" : "") << " beeps " << seen.beeps << " named " << seen.named
+             << seen.asked << " | turned " << model.Turned() << " first " << model.FirstCard()
+             << " last " << model.LastCard() << " try " << model.TryCount() << " pair "
+             << model.PairCount();
+        return line.str();
     }
 };
 
@@ -69,62 +83,69 @@ const std::string kAllPairs = "0 12 1 13 2 14 3 15 4 16 5 17 6 18 7 19 8 20 9 21
 
 TEST(Play, FirstCardThenAMissOrAPair) {
     expectPlay({
-        {"", R"(........ ........ ........ "" beeps 0 | turned 0 first 0 last 0 try 1 pair 1)"},
-        {"17", R"(........ ........ .f...... "" beeps 0 | turned 1 first 17 last 17 try 1 pair 1)"},
+        {"",
+         R"(........ ........ ........ "" beeps 0 named 0 | turned 0 first 0 last 0 try 1 pair 1)"},
+        // a tick the game does not await is no one's
+        {"17 t",
+         R"(........ ........ .f...... "" beeps 0 named 1 | turned 1 first 17 last 17 try 1 pair 1)"},
         {"4",
-         R"(....e... ........ ........ "1회" timer beeps 0 | turned 0 first 17 last 4 try 2 pair 1)"},
+         R"(....e... ........ ........ "1회" timer beeps 0 named 2 | turned 0 first 17 last 4 try 2 pair 1)"},
         {"t",
-         R"(........ ........ ........ "1회" beeps 0 | turned 0 first 17 last 4 try 2 pair 1)"},
+         R"(........ ........ ........ "1회" beeps 0 named 1 | turned 0 first 17 last 4 try 2 pair 1)"},
         {"9 9",
-         R"(........ ........ ........ "2회" timer beeps 0 | turned 0 first 9 last 9 try 3 pair 1)"},
+         R"(........ ........ ........ "2회" timer beeps 0 named 2 | turned 0 first 9 last 9 try 3 pair 1)"},
         {"t 2 14",
-         R"(..c..... ......c. ........ "3번째에 1개 그림이 열렸습니다" beeps 1 | turned 0 first 2 last 14 try 4 pair 2)"},
+         R"(..c..... ......c. ........ "3번째에 1개 그림이 열렸습니다" beeps 1 named 3 | turned 0 first 2 last 14 try 4 pair 2)"},
         // a matched card only shows its face and becomes the last card
         {"6 14 18",
-         R"(..c...g. ......c. ..g..... "4번째에 2개 그림이 열렸습니다" beeps 2 | turned 0 first 6 last 18 try 5 pair 3)"},
+         R"(..c...g. ......c. ..g..... "4번째에 2개 그림이 열렸습니다" beeps 2 named 3 | turned 0 first 6 last 18 try 5 pair 3)"},
         // a click before the tick has the tick turn back its card first
         {"0 1 5",
-         R"(..c..fg. ......c. ..g..... "5회" beeps 2 | turned 1 first 5 last 5 try 6 pair 3)"},
+         R"(..c..fg. ......c. ..g..... "5회" beeps 2 named 5 | turned 1 first 5 last 5 try 6 pair 3)"},
         {"17",
-         R"(..c..fg. ......c. .fg..... "6번째에 3개 그림이 열렸습니다" beeps 3 | turned 0 first 5 last 17 try 7 pair 4)"},
+         R"(..c..fg. ......c. .fg..... "6번째에 3개 그림이 열렸습니다" beeps 3 named 2 | turned 0 first 5 last 17 try 7 pair 4)"},
         {"0 1 14",
-         R"(..c..fg. ......c. .fg..... "7회" beeps 3 | turned 0 first 0 last 14 try 8 pair 4)"},
+         R"(..c..fg. ......c. .fg..... "7회" beeps 3 named 4 | turned 0 first 0 last 14 try 8 pair 4)"},
     });
 }
 
 TEST(Play, TheTwelfthPairBlinksTheBoardARestartDealsAfreshARevealChangesNothing) {
     expectPlay({
         {kAllPairs,
-         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" timer hidden beeps 12 | turned 0 first 11 last 23 try 13 pair 13)"},
+         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" timer hidden beeps 12 named 36 | turned 0 first 11 last 23 try 13 pair 13)"},
         {"t 5",
-         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" beeps 12 | turned 0 first 11 last 5 try 13 pair 13)"},
+         R"(abcdefgh ijklabcd efghijkl "12번째에 12개 성공했네요" beeps 12 named 0 | turned 0 first 11 last 5 try 13 pair 13)"},
     });
     // A restart during the blink, and with a card up, deals afresh with no card up
     // and the board shown.
     expectPlay(
         {{kAllPairs + " r 4 r",
-          R"(........ ........ ........ "" beeps 12 | turned 0 first 4 last 4 try 1 pair 1)"}});
+          R"(........ ........ ........ "" beeps 12 named 62 | turned 0 first 4 last 4 try 1 pair 1)"}});
     // The reveal of every face in the middle of an attempt changes nothing else.
     expectPlay({
-        {"7 a", R"(abcdefgh ijklabcd efghijkl "" beeps 0 | turned 1 first 7 last 7 try 1 pair 1)"},
+        {"7 a",
+         R"(abcdefgh ijklabcd efghijkl "" beeps 0 named 24 | turned 1 first 7 last 7 try 1 pair 1)"},
         {"8",
-         R"(abcdefg. ijklabcd efghijkl "1회" timer beeps 0 | turned 0 first 7 last 8 try 2 pair 1)"},
+         R"(abcdefg. ijklabcd efghijkl "1회" timer beeps 0 named 1 | turned 0 first 7 last 8 try 2 pair 1)"},
     });
 }
 
-TEST(Play, CounterOverflowAndStrayCardsAreTheGamesErrors) {
+// The game's errors are shown, and play goes on; the menu's other commands
+// go to their windows.
+TEST(Play, CounterOverflowAndStrayCardsAreShownTheCommandsOpenTheirWindows) {
     TestRandom random(identityDeal());
     Game game(random);
-    while (game.model.TryCount() < 32767)
+    while (game.game.model().TryCount() < 32767)
         game.play("0 1");
-    EXPECT_THROW(game.play("0 1"), GameError);
     // the error comes after the status text and before the attempt closes
     EXPECT_EQ(
-        game.play(""),
-        R"(.b...... ........ ........ "32767회" timer beeps 0 | turned 1 first 0 last 1 try 32767 pair 1)");
-    EXPECT_THROW(game.play("25"), GameError);
-    EXPECT_THROW(game.play("-1"), GameError);
-    EXPECT_EQ(CardArray()[24], 0) << "the arrays' spare element";
+        game.play("0 1"),
+        R"(.b...... ........ ........ "32767회" timer beeps 0 named 4 error 오버플로가 발생했습니다. | turned 1 first 0 last 1 try 32767 pair 1)");
+    // the arrays' spare element has no slot; the others are no cards at all
+    EXPECT_EQ(CardArray()[24], 0);
+    EXPECT_EQ(
+        game.play("t 24 25 -1 A P E"),
+        R"(........ ........ ........ "32767회" beeps 0 named 1 error 첨자가 범위를 벗어났습니다. error 첨자가 범위를 벗어났습니다. error 첨자가 범위를 벗어났습니다. about password end | turned 1 first 0 last 1 try 32767 pair 1)");
 }
 
 TEST(Deal, DrawsScaledInDoublePrecisionAndDrawsAgainUntilTheNumberIsNew) {

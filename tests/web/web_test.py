@@ -6,14 +6,12 @@
 # loaded, the page asks the network for nothing and stores nothing.
 # Usage: web_test.py <page folder> <assets folder>
 
-import functools
-import http.server
 import io
 import json
+import os
 import re
+import subprocess
 import sys
-import threading
-import time
 import unittest
 
 from PIL import Image
@@ -23,35 +21,26 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
+from xscreen import wait_until  # noqa: E402  (the e2e tests' own waiting)
+
 PAGE, ASSETS = sys.argv[1:3]
 del sys.argv[1:3]
 CAPTION = "토리무나 그림 맞추기 게임"
 ALL = "return [...document.querySelectorAll('.slot')].map(s => s.getAttribute('aria-label'))"
 
 
-def wait_until(check, what, seconds=60):  # a few milliseconds on a quiet machine
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        result = check()
-        if result:
-            return result
-        time.sleep(0.05)
-    raise AssertionError(f"waited {seconds} s for {what}")
-
-
 class Page(unittest.TestCase):
     @classmethod
-    def setUpClass(cls):
-        class Quiet(http.server.SimpleHTTPRequestHandler):
-            def log_message(self, *args):
-                pass
-        handler = functools.partial(Quiet, directory=PAGE)
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
+    def setUpClass(cls):  # the static server `make web-run` starts, on a free port
+        cls.server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind",
+                                       "127.0.0.1", "--directory", PAGE], stdout=subprocess.PIPE,
+                                      stderr=subprocess.DEVNULL, text=True)
+        cls.port = re.search(r" port (\d+) ", cls.server.stdout.readline())[1]
 
     @classmethod
     def tearDownClass(cls):
-        cls.server.shutdown()
+        cls.server.terminate()
 
     def open(self, ratio):
         options = webdriver.ChromeOptions()
@@ -64,7 +53,7 @@ class Page(unittest.TestCase):
         options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.addCleanup(self.driver.quit)
-        self.driver.get(f"http://127.0.0.1:{self.server.server_port}/")
+        self.driver.get(f"http://127.0.0.1:{self.port}/")
         wait_until(lambda: self.names() and all(n.endswith(", 뒷면") for n in self.names()), "the deal")
         self.slots = self.driver.find_elements(By.CSS_SELECTOR, ".slot")
 
@@ -81,11 +70,8 @@ class Page(unittest.TestCase):
         return [url for url in urls if not url.startswith("blob:")]
 
     def keys(self, *keys, alt=False):
-        chain = ActionChains(self.driver)
-        chain = chain.key_down(Keys.ALT) if alt else chain
-        for key in keys:
-            chain = chain.send_keys(key)
-        (chain.key_up(Keys.ALT) if alt else chain).perform()
+        chain = ActionChains(self.driver).key_down(Keys.ALT) if alt else ActionChains(self.driver)
+        (chain.send_keys(*keys).key_up(Keys.ALT) if alt else chain.send_keys(*keys)).perform()
 
     def test_density_pictures(self):
         for ratio, suffix in (("1", ""), ("1.5", "@1.5x"), ("2", "@2x")):
