@@ -47,7 +47,7 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
       frmAbout_(assets), game_(*this, random) {
     document().set("title", std::string(form1::kCaption));
     document().call<val>("querySelector", std::string("link[rel=icon]")).set("href", assets.icon());
-    // The menu bar's client comes after it in the page: the bar is made first.
+    // The menu bar is made after the client area; in the window it lies above it.
     frame_.outer.call<void>("insertBefore", menuBar_.element(), frame_.client);
     statusNews_.call<void>("setAttribute", std::string("role"), std::string("status"));
     setStyle(frame_.client, "background", cssColour(form1::kBackground));
