@@ -76,11 +76,6 @@ void GameController::accessNumberEntered() {
     play([this] { model_.AllOpen(); });
 }
 
-const std::string& GameController::cardName(int card) const {
-    checkSlot(card);
-    return names_[static_cast<std::size_t>(card)];
-}
-
 void GameController::ShowFace(Int16 card, Int16 picture) {
     checkSlot(card);
     checkPicture(picture);

@@ -48,7 +48,6 @@ public:
     void accessNumberEntered();
 
     const BoardModel& model() const { return model_; }
-    const std::string& cardName(int card) const;
 
     // Every event the player or the timer raises runs through here; whatever
     // the event turned, even in part, the cards' names say it afterwards.

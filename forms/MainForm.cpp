@@ -55,10 +55,6 @@ Int16 CardGrid::top(int Pos) const {
     return add16(mul16(static_cast<Int16>(Pos / kColumns), StepY), OriginY);
 }
 
-} // namespace duomira::form1
-
-namespace duomira::form1 {
-
 PixelPoint CardGrid::corner(int Pos) const {
     return {twipsToPixels(left(Pos)), twipsToPixels(top(Pos))};
 }

@@ -15,6 +15,12 @@ std::vector<Handler>& handlers() {
     return all;
 }
 
+// The places of forgotten handlers, for the next ones.
+std::vector<std::size_t>& freePlaces() {
+    static std::vector<std::size_t> all;
+    return all;
+}
+
 std::string pixels(int length) {
     return std::to_string(length) + "px";
 }
@@ -26,7 +32,10 @@ void handleEvent(const val& event) {
     const val index = target["dataset"]["on" + event["type"].as<std::string>()];
     if (index.isUndefined())
         return;
-    handlers().at(std::stoul(index.as<std::string>()))(event);
+    // A copy: the handler may forget its own element while it runs.
+    const Handler handler = handlers().at(std::stoul(index.as<std::string>()));
+    if (handler)
+        handler(event);
 }
 
 } // namespace
@@ -113,9 +122,29 @@ char accessKeyOf(const std::string& caption) {
 }
 
 void listen(const val& element, const char* type, Handler handler) {
-    handlers().push_back(std::move(handler));
-    element["dataset"].set("on" + std::string(type), std::to_string(handlers().size() - 1));
+    std::size_t place = handlers().size();
+    if (freePlaces().empty()) {
+        handlers().push_back(std::move(handler));
+    } else {
+        place = freePlaces().back();
+        freePlaces().pop_back();
+        handlers()[place] = std::move(handler);
+    }
+    element["dataset"].set("on" + std::string(type), std::to_string(place));
     element.call<void>("addEventListener", std::string(type), val::module_property("handleEvent"));
+}
+
+void forget(const val& element) {
+    const val dataset = element["dataset"];
+    const val keys = val::global("Object").call<val>("keys", dataset);
+    for (int i = 0; i < keys["length"].as<int>(); ++i) {
+        const std::string key = keys[i].as<std::string>();
+        if (key.rfind("on", 0) != 0)
+            continue;
+        const std::size_t place = std::stoul(dataset[key].as<std::string>());
+        handlers().at(place) = nullptr;
+        freePlaces().push_back(place);
+    }
 }
 
 // (cppcheck does not know the macro.)

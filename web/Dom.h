@@ -34,5 +34,7 @@ char accessKeyOf(const std::string& caption);
 // its handler up here: the one place where the page's events enter the game.
 using Handler = std::function<void(const val& event)>;
 void listen(const val& element, const char* type, Handler handler);
+// Lets go of an element's handlers, before the element leaves the page for good.
+void forget(const val& element);
 
 } // namespace duomira::web

@@ -82,11 +82,10 @@ void MainWindow::Form_Load() {
 }
 
 void MainWindow::layOutCards() {
-    const form1::CardGrid grid = form1::measureCardGrid();
     for (int Pos = 0; Pos < kCardCount; ++Pos) {
         const auto slot = static_cast<std::size_t>(Pos);
         pCard_[slot] = makeElement("div", fCanvas_, "slot");
-        moveTo(pCard_[slot], grid.corner(Pos));
+        moveTo(pCard_[slot], grid_.corner(Pos));
         pCard_[slot].call<void>("setAttribute", std::string("role"), std::string("button"));
         pCard_[slot].set("tabIndex", 0);
         pictures_[slot] = makeElement("img", pCard_[slot]);
@@ -127,7 +126,7 @@ void MainWindow::onCardKey(int Pos, const val& event) {
 }
 
 PixelRect MainWindow::slotBox(int card) const {
-    const PixelPoint corner = form1::measureCardGrid().corner(card);
+    const PixelPoint corner = grid_.corner(card);
     const PixelPoint picture = pictureSizes_.at(static_cast<std::size_t>(card));
     const int border = 2 * form1::kSlotBorderPixels;
     return {corner.x, corner.y, picture.x + border, picture.y + border};

@@ -46,6 +46,7 @@ private:
     static void closeTimerTick(void* window);
 
     const WebAssets& assets_;
+    const form1::CardGrid grid_ = form1::measureCardGrid();
     WindowFrame frame_;
     MenuBar menuBar_;
     emscripten::val fCanvas_;

@@ -18,9 +18,9 @@ public:
 
     // Loads the dialog where it is not up; brings it to the front either way.
     void show();
-    void unload();
 
 private:
+    void unload();
     void createControls();
     void Form_Load();
     void Command1_Click();

@@ -43,7 +43,10 @@ void showMessageBox(const std::string& text, const std::string& title, bool erro
     setText(makeElement("p", client), text);
     val ok = makeElement("button", client, "push");
     setText(ok, kOkCaption);
-    const auto close = [outer = box.outer](const val&) {
+    // Each box is made anew, and its handlers go with it.
+    const auto close = [outer = box.outer, ok](const val&) {
+        forget(ok);
+        forget(outer);
         outer.call<void>("close");
         outer.call<void>("remove");
     };

@@ -136,7 +136,8 @@ class Page(unittest.TestCase):
             while focused() != card:
                 self.keys(Keys.TAB)
             self.keys(key)
-        self.assertTrue(driver.execute_script("return getComputedStyle(document.activeElement.querySelector('.focus-mark')).display") == "block")
+        self.assertEqual(driver.execute_script(
+            "return getComputedStyle(document.activeElement.querySelector('.focus-mark')).display"), "block")
         self.assertRegex(self.status(), r"^\d+번째에 1개 그림이 열렸습니다$")
         self.assertTrue(self.names()[a].endswith(", 짝 맞춤"))
 
