@@ -49,6 +49,7 @@ public:
 
     const BoardModel& model() const { return model_; }
 
+private:
     // Every event the player or the timer raises runs through here; whatever
     // the event turned, even in part, the cards' names say it afterwards.
     template <typename Action> void play(Action&& action) {
@@ -57,7 +58,6 @@ public:
         guardGameErrors([this] { nameCards(); }, show);
     }
 
-private:
     void ShowFace(Int16 card, Int16 picture) override;
     void ShowBack(Int16 card) override;
     void SetStatus(const std::string& text) override;
