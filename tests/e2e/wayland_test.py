@@ -81,6 +81,15 @@ class Wayland(unittest.TestCase):
         self.screen.click(card)
         self.screen.xdotool("mousemove", "0", "0")
 
+    def settled(self):
+        """The screen once two looks 0.3 s apart agree."""
+        looks = [self.shot()]
+        def same():
+            time.sleep(0.3)
+            looks.append(self.shot())
+            return looks[-1] == looks[-2] and looks[-1]
+        return wait_until(same, "the screen to settle")
+
     def keys(self, *names):
         self.screen.xdotool("key", "--delay", "150", *names)
 
@@ -120,7 +129,12 @@ class Wayland(unittest.TestCase):
         # click on the board's frame below the cards.
         self.screen.xdotool("mousemove", str(self.screen.client[0] + 300),
                             str(self.screen.client[1] + 312), "click", "1")
-        self.keys("alt+f", "Up", "Return")
+        # The menu's keys only once the File menu is seen open: sent at once,
+        # they can reach the board before the menu is up.
+        screen = self.settled()
+        self.keys("alt+f")
+        wait_until(lambda: self.shot() != screen, "the File menu")
+        self.keys("Up", "Return")
         self.assertEqual(game.wait(60), 0)
         with open(output, "rb") as said:
             self.assertEqual(said.read().decode(errors="replace"), "")
