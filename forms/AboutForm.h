@@ -31,11 +31,11 @@ struct LineBand {
     Rgb colour;
 };
 
-inline LineBand line1(int index) {
+inline LineBand line1(int index, int dpi = kDesignDpi) {
+    const auto at = [dpi](double twips) { return twipsToPixels(twips, dpi); };
     if (index == 0)
-        return {{twipsToPixels(105), twipsToPixels(2460), twipsToPixels(5654 - 105), 2},
-                {255, 255, 255}};
-    return {{twipsToPixels(90), twipsToPixels(2445), twipsToPixels(5654 - 90), 1}, {128, 128, 128}};
+        return {{at(105), at(2460), at(5654 - 105), scaledPixels(2, dpi)}, {255, 255, 255}};
+    return {{at(90), at(2445), at(5654 - 90), scaledPixels(1, dpi)}, {128, 128, 128}};
 }
 
 // The author's note, blank runs and all: the label wraps it as a whole, so

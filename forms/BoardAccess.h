@@ -32,6 +32,8 @@ public:
     ShownCards() { shown_.fill(-1); }
     void face(Int16 card, Int16 picture) { shown_.at(slot(card)) = picture; }
     void back(Int16 card) { shown_.at(slot(card)) = -1; }
+    // The face a card shows, or -1 for its back.
+    int picture(int card) const { return shown_.at(slot(card)); }
     std::string description(int card, const BoardModel& model) const;
 
 private:

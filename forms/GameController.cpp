@@ -76,6 +76,11 @@ void GameController::accessNumberEntered() {
     play([this] { model_.AllOpen(); });
 }
 
+void GameController::redrawCards() {
+    for (int card = 0; card < kCardCount; ++card)
+        surface_.drawCard(card, shown_.picture(card));
+}
+
 void GameController::ShowFace(Int16 card, Int16 picture) {
     checkSlot(card);
     checkPicture(picture);

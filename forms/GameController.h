@@ -46,6 +46,8 @@ public:
     void closeTimerTicked();
     void command(form1::Command command);
     void accessNumberEntered();
+    // Every card drawn again as it shows: the front end's pictures changed.
+    void redrawCards();
 
     const BoardModel& model() const { return model_; }
 

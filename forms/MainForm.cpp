@@ -55,8 +55,8 @@ Int16 CardGrid::top(int Pos) const {
     return add16(mul16(static_cast<Int16>(Pos / kColumns), StepY), OriginY);
 }
 
-PixelPoint CardGrid::corner(int Pos) const {
-    return {twipsToPixels(left(Pos)), twipsToPixels(top(Pos))};
+PixelPoint CardGrid::corner(int Pos, int dpi) const {
+    return {twipsToPixels(left(Pos), dpi), twipsToPixels(top(Pos), dpi)};
 }
 
 PixelRect seenPart(const PixelRect& part, const PixelRect& slot, int frameWidth, int frameHeight,

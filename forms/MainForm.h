@@ -84,7 +84,7 @@ struct CardGrid {
 
     Int16 left(int Pos) const;
     Int16 top(int Pos) const;
-    PixelPoint corner(int Pos) const;
+    PixelPoint corner(int Pos, int dpi = kDesignDpi) const;
 };
 
 CardGrid measureCardGrid();

@@ -39,7 +39,7 @@ failed=0
 # the tests with windows come after the others have ended, one at a time, on
 # one private Xvfb.
 (cd "$cross" && LC_ALL=$wine_locale xvfb-run --auto-servernum \
-    --server-args="-screen 0 1280x1024x24 -dpi 96 -nolisten tcp" \
+    --server-args="-screen 0 2560x1600x24 -dpi 96 -nolisten tcp" \
     ctest -L display --output-on-failure) || failed=1
 # Let Wine's own processes end before the next run or the CI's clean-up.
 "$wineserver" -w

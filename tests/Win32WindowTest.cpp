@@ -2,7 +2,7 @@
 // control described (class, identifier, place in pixels, text, the styles
 // that make its behaviour, font) against one golden text, and the messages
 // the layer turns into the game's events.
-#include "GameFonts.h"
+#include "DpiAssets.h"
 #include "MainWindow.h"
 #include "Pictures.h"
 #include "TestRandom.h"
@@ -185,10 +185,10 @@ void CALLBACK lookThenClose(HWND /*window*/, UINT /*message*/, UINT_PTR timer, D
 class Win32Window : public ::testing::Test {
 protected:
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    Pictures pictures{instance};
-    GameFonts fonts;
+    DpiAssets assets{instance};
+    const Pictures& pictures = assets.pictures(96);
     test::TestRandom random{test::identityDeal()}; // card c shows picture c mod 12
-    MainWindow window{instance, pictures, fonts, random};
+    MainWindow window{instance, assets, random};
     GameSurface& surface = window;
     HWND form1 = window.window();
 
@@ -262,30 +262,59 @@ void expectCentred(HWND window) {
     EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top) + 1) / 2);
 }
 
-TEST_F(Win32Window, Form1AsDesigned) {
+// The cursor a window sets where the mouse is over it.
+HCURSOR cursorOver(HWND window) {
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), HTCLIENT);
+    return GetCursor();
+}
+
+// The client area, the frame, then the slots' sizes, lefts and tops.
+std::string describeBoard(HWND form1) {
+    RECT client{};
+    GetClientRect(form1, &client);
+    HWND canvas = GetDlgItem(form1, 1);
+    std::set<LONG> sizes;
+    std::set<LONG> lefts;
+    std::set<LONG> tops;
+    for (HWND slot = GetWindow(canvas, GW_CHILD); slot != nullptr;
+         slot = GetWindow(slot, GW_HWNDNEXT)) {
+        const RECT box = placeIn(slot, canvas);
+        sizes.insert({box.right - box.left, box.bottom - box.top});
+        lefts.insert(box.left);
+        tops.insert(box.top);
+    }
+    std::ostringstream text;
+    text << client.right << "x" << client.bottom << " " << describeChildren(form1);
+    for (const auto* values : {&sizes, &lefts, &tops}) {
+        text << "|";
+        for (const LONG value : *values)
+            text << " " << value;
+    }
+    return text.str();
+}
+
+TEST_F(Win32Window, Form1AsDesignedAtEachDensity) {
     expectCentred(form1);
     EXPECT_EQ(describeWindow(form1) + describeMenuBar(GetMenu(form1)),
               "\"토리무나 그림 맞추기 게임\" 644x323 minimise\n"
               "파일(&F)[대하여..(&A)|-|종료]|게임(&G)[다시 시작(&S)|-|패스워드(&O)...]||");
-    EXPECT_EQ(describeChildren(form1),
-              "fCanvas 1 0,0 641x321 \"그림판\" font Duomira Gothic Coding -13 400 set 129\n");
-
-    HWND canvas = GetDlgItem(form1, 1);
-    EXPECT_EQ(GetClassLongPtrW(canvas, GCLP_HCURSOR),
-              reinterpret_cast<LONG_PTR>(pictures.handCursor()));
-    std::set<LONG> lefts;
-    std::set<LONG> tops;
-    for (int index = 0; index < 24; ++index) {
-        const RECT box = placeIn(slot(index), canvas);
-        lefts.insert(box.left);
-        tops.insert(box.top);
-        EXPECT_EQ(box.right - box.left, 84);
-        EXPECT_EQ(box.bottom - box.top, 84);
-        EXPECT_EQ(GetClassLongPtrW(slot(index), GCLP_HCURSOR),
-                  reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
+    const std::pair<int, const char*> densities[] = {
+        {96, "644x323 fCanvas 1 0,0 641x321 \"그림판\" font Duomira Gothic Coding -13 400 set 129\n"
+             "| 84| 7 86 165 245 324 403 482 561| 16 118 219"},
+        {144,
+         "966x485 fCanvas 1 0,0 962x482 \"그림판\" font Duomira Gothic Coding -20 400 set 129\n"
+         "| 124| 11 129 248 367 486 605 723 842| 24 177 329"},
+        {192,
+         "1288x646 fCanvas 1 0,0 1282x642 \"그림판\" font Duomira Gothic Coding -26 400 set 129\n"
+         "| 164| 14 172 331 489 648 806 964 1123| 32 235 439"},
+    };
+    for (const auto& [dpi, board] : densities) {
+        if (dpi != window.dpi())
+            window.rescale(dpi);
+        EXPECT_EQ(describeBoard(form1), board) << dpi;
+        EXPECT_EQ(cursorOver(GetDlgItem(form1, 1)), assets.pictures(dpi).handCursor()) << dpi;
+        EXPECT_EQ(cursorOver(slot(23)), LoadCursorW(nullptr, IDC_ARROW)) << dpi;
     }
-    EXPECT_EQ(lefts, (std::set<LONG>{7, 86, 165, 245, 324, 403, 482, 561}));
-    EXPECT_EQ(tops, (std::set<LONG>{16, 118, 219}));
 }
 
 TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
@@ -364,15 +393,17 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
     EXPECT_EQ(window.model().Turned(), 1) << "a restart posted under About was carried out";
 }
 
-// A notification any program can post, with a pointer to nowhere: nothing may
-// change and nothing break. (A tick the game does not await is the shared
-// controller's to ignore.)
+// A notification or a new density any program can post, with a pointer to
+// nowhere: nothing may change and nothing break. (A tick the game does not
+// await is the shared controller's to ignore.)
 TEST_F(Win32Window, MessagesFromOtherProgramsChangeNothing) {
     click(0, WM_LBUTTONDOWN);
     for (HWND target : {form1, GetDlgItem(form1, 1)})
         PostMessageW(target, WM_NOTIFY, 100, 16);
+    PostMessageW(form1, WM_DPICHANGED, MAKEWPARAM(192, 192), 16);
     pump();
     EXPECT_EQ(window.model().Turned(), 1);
+    EXPECT_EQ(window.dpi(), 96);
 }
 
 TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
@@ -391,18 +422,14 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
     EXPECT_EQ(focusedCard(), 0);
     BYTE keys[256]{};
     // Each key once; where they stop at the grid's edges is the shared rule's own test.
-    for (const auto& [from, shift, key, to] : {std::tuple{9, 0, VK_LEFT, 8},
-                                               {9, 0, VK_RIGHT, 10},
-                                               {9, 0, VK_UP, 1},
-                                               {9, 0, VK_DOWN, 17},
-                                               {20, 0, VK_HOME, 16},
-                                               {20, 0, VK_END, 23},
-                                               {23, 0, VK_TAB, 0},
-                                               {0, 0x80, VK_TAB, 23}}) {
+    const int cases[][4] = {{9, 0, VK_LEFT, 8},  {9, 0, VK_RIGHT, 10}, {9, 0, VK_UP, 1},
+                            {9, 0, VK_DOWN, 17}, {20, 0, VK_HOME, 16}, {20, 0, VK_END, 23},
+                            {23, 0, VK_TAB, 0},  {0, 0x80, VK_TAB, 23}};
+    for (const auto& [from, shift, key, to] : cases) {
         keys[VK_SHIFT] = static_cast<BYTE>(shift);
         SetKeyboardState(keys);
         SetFocus(slot(from));
-        press(key);
+        press(static_cast<UINT>(key));
         EXPECT_EQ(focusedCard(), to) << "key " << key << " on card " << from;
     }
     surface.showBoard(false);

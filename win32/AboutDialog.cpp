@@ -35,8 +35,8 @@ BOOL CALLBACK disableOther(HWND window, LPARAM others) {
 
 } // namespace
 
-AboutDialog::AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts)
-    : instance_(instance), pictures_(pictures), fonts_(fonts),
+AboutDialog::AboutDialog(HINSTANCE instance, DpiAssets& assets)
+    : instance_(instance), assets_(assets),
       platform_(makeSystemPlatform([this](const std::string& text, const std::string& title) {
           showMessage(text, title);
       })) {}
@@ -62,12 +62,10 @@ INT_PTR CALLBACK AboutDialog::procedure(HWND dialog, UINT message, WPARAM wParam
 INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
     case WM_INITDIALOG:
-        SendMessageW(frmAbout_, WM_SETICON, ICON_BIG,
-                     reinterpret_cast<LPARAM>(pictures_.aboutIcon()));
-        SendMessageW(frmAbout_, WM_SETICON, ICON_SMALL,
-                     reinterpret_cast<LPARAM>(pictures_.aboutIconSmall()));
-        placeClientArea(frmAbout_, toRect(toPixels(frmAbout::kClient)));
+        dpi_ = dpiOf(frmAbout_);
+        placeClientArea(frmAbout_, toRect(toPixels(frmAbout::kClient, dpi_)));
         createControls();
+        layOut();
         Form_Load();
         SetFocus(GetDlgItem(frmAbout_, IDOK));
         return FALSE; // the focus is set
@@ -78,6 +76,16 @@ INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
             EndDialog(frmAbout_, LOWORD(wParam));
         else if (LOWORD(wParam) == kCmdSysInfoId && HIWORD(wParam) == BN_CLICKED)
             cmdSysInfo_Click();
+        return TRUE;
+    case WM_DPICHANGED:
+        // Moved to a monitor of another scale; a posted one changes nothing.
+        if (const int dpi = dpiOf(frmAbout_); dpi != dpi_) {
+            dpi_ = dpi;
+            const PixelRect client = toPixels(frmAbout::kClient, dpi_);
+            resizeClientAroundCentre(frmAbout_, client.width, client.height, dpi_);
+            layOut();
+            InvalidateRect(frmAbout_, nullptr, TRUE);
+        }
         return TRUE;
     case WM_PAINT:
         paintLines();
@@ -95,24 +103,39 @@ INT_PTR AboutDialog::handle(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     }
 }
 
+// Made empty; layOut gives them their places, fonts and picture.
 void AboutDialog::createControls() {
-    const PixelRect picture = toPixels(frmAbout::kPicIcon);
-    HWND picIcon = createCardSlot(frmAbout_, kPicIconId, {picture.left, picture.top},
-                                  pictures_.aboutPicture(), true);
+    HWND picIcon = createCardSlot(frmAbout_, kPicIconId, {}, nullptr, true);
     HWND cmdOK = createControl(frmAbout_, L"BUTTON", widen(kOkCaption).c_str(),
-                               WS_TABSTOP | BS_DEFPUSHBUTTON, toPixels(frmAbout::kCmdOK), IDOK,
-                               fonts_.aboutForm.get());
+                               WS_TABSTOP | BS_DEFPUSHBUTTON, {}, IDOK, nullptr);
     HWND cmdSysInfo =
         createControl(frmAbout_, L"BUTTON", widen(frmAbout::kCmdSysInfoCaption).c_str(),
-                      WS_TABSTOP | BS_PUSHBUTTON, toPixels(frmAbout::kCmdSysInfo), kCmdSysInfoId,
-                      fonts_.aboutForm.get());
-    HWND lblDescription = createControl(
-        frmAbout_, L"STATIC", widen(frmAbout::descriptionText()).c_str(), SS_LEFT | SS_NOPREFIX,
-        toPixels(frmAbout::kLblDescription), kLblDescriptionId, fonts_.aboutForm.get());
+                      WS_TABSTOP | BS_PUSHBUTTON, {}, kCmdSysInfoId, nullptr);
+    HWND lblDescription =
+        createControl(frmAbout_, L"STATIC", widen(frmAbout::descriptionText()).c_str(),
+                      SS_LEFT | SS_NOPREFIX, {}, kLblDescriptionId, nullptr);
     HWND lblTitle = createControl(frmAbout_, L"STATIC", widen(frmAbout::kLblTitleCaption).c_str(),
-                                  SS_LEFT | SS_NOPREFIX, toPixels(frmAbout::kLblTitle), kLblTitleId,
-                                  fonts_.lblTitle.get());
+                                  SS_LEFT | SS_NOPREFIX, {}, kLblTitleId, nullptr);
     setTabOrder({cmdOK, picIcon, cmdSysInfo, lblDescription, lblTitle});
+}
+
+void AboutDialog::layOut() {
+    const Pictures& pictures = assets_.pictures(dpi_);
+    const GameFonts& fonts = assets_.fonts(dpi_);
+    SendMessageW(frmAbout_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures.aboutIcon()));
+    SendMessageW(frmAbout_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(pictures.aboutIconSmall()));
+    const auto control = [this](int id) { return GetDlgItem(frmAbout_, id); };
+    const PixelRect picture = toPixels(frmAbout::kPicIcon, dpi_);
+    SetWindowPos(control(kPicIconId), nullptr, picture.left, picture.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    showPicture(control(kPicIconId), pictures.aboutPicture());
+    placeControl(control(IDOK), toPixels(frmAbout::kCmdOK, dpi_), fonts.aboutForm.get());
+    placeControl(control(kCmdSysInfoId), toPixels(frmAbout::kCmdSysInfo, dpi_),
+                 fonts.aboutForm.get());
+    placeControl(control(kLblDescriptionId), toPixels(frmAbout::kLblDescription, dpi_),
+                 fonts.aboutForm.get());
+    placeControl(control(kLblTitleId), toPixels(frmAbout::kLblTitle, dpi_), fonts.lblTitle.get());
 }
 
 void AboutDialog::Form_Load() {
@@ -128,7 +151,7 @@ void AboutDialog::paintLines() const {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(frmAbout_, &paint);
     for (const int index : {1, 0}) {
-        const frmAbout::LineBand line = frmAbout::line1(index);
+        const frmAbout::LineBand line = frmAbout::line1(index, dpi_);
         const RECT band = toRect(line.band);
         HBRUSH colour = CreateSolidBrush(toColorRef(line.colour));
         FillRect(dc, &band, colour);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GameFonts.h"
-#include "Pictures.h"
+#include "DpiAssets.h"
 #include "SysInfoPlatform.h"
+#include "Twips.h"
 
 #include <windows.h>
 
@@ -12,10 +12,11 @@ namespace duomira {
 
 // The About dialog frmAbout: modal over the main window, fresh every time,
 // at a fixed place on the screen. Its system-information button runs the
-// launcher and leaves the dialog open.
+// launcher and leaves the dialog open. It is drawn at the density of the
+// monitor it is on.
 class AboutDialog {
 public:
-    AboutDialog(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts);
+    AboutDialog(HINSTANCE instance, DpiAssets& assets);
     // The launcher's message box and the window procedure hold on to this object.
     AboutDialog(const AboutDialog&) = delete;
     AboutDialog& operator=(const AboutDialog&) = delete;
@@ -27,14 +28,15 @@ private:
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
+    void layOut();
     void Form_Load();
     void cmdSysInfo_Click();
     void paintLines() const;
     void showMessage(const std::string& text, const std::string& title) const;
 
     HINSTANCE instance_;
-    const Pictures& pictures_;
-    const GameFonts& fonts_;
+    DpiAssets& assets_;
+    int dpi_ = kDesignDpi;
     std::unique_ptr<SysInfoPlatform> platform_;
     HWND frmAbout_ = nullptr;
 };

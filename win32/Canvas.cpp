@@ -2,6 +2,8 @@
 
 #include "Boundary.h"
 #include "CardSlot.h"
+#include "DpiAssets.h"
+#include "Twips.h"
 
 #include <algorithm>
 #include <string>
@@ -12,8 +14,11 @@ namespace duomira {
 namespace {
 
 constexpr int kFontSlot = 0;
+constexpr int kCursorSlot = static_cast<int>(sizeof(LONG_PTR));
+constexpr int kExtraBytes = 2 * static_cast<int>(sizeof(LONG_PTR));
 
-// Where the caption breaks the top edge, as the classic group box has it.
+// Where the caption breaks the top edge, as the classic group box has it, in
+// pixels at 96 dots per inch.
 constexpr int kCaptionGapLeft = 8;
 constexpr int kCaptionPadding = 4;
 
@@ -43,9 +48,11 @@ void paintFrame(HWND canvas, HDC dc) {
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
 
     // The caption covers the edge where it stands.
-    const int captionLeft = kCaptionGapLeft + kCaptionPadding;
-    RECT gap{kCaptionGapLeft, edge.top, captionLeft + captionSize.cx + kCaptionPadding,
-             edge.top + 2};
+    const int dpi = dpiOf(canvas);
+    const int gapLeft = scaledPixels(kCaptionGapLeft, dpi);
+    const int padding = scaledPixels(kCaptionPadding, dpi);
+    const int captionLeft = gapLeft + padding;
+    RECT gap{gapLeft, edge.top, captionLeft + captionSize.cx + padding, edge.top + 2};
     FillRect(dc, &gap, reinterpret_cast<HBRUSH>(GetClassLongPtrW(canvas, GCLP_HBRBACKGROUND)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
@@ -119,6 +126,13 @@ LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return GetWindowLongPtrW(canvas, kFontSlot);
+    case WM_SETCURSOR:
+        // The hand over the frame itself; over a card the card's own arrow.
+        if (reinterpret_cast<HWND>(wParam) == canvas && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(reinterpret_cast<HCURSOR>(GetWindowLongPtrW(canvas, kCursorSlot)));
+            return TRUE;
+        }
+        return DefWindowProcW(canvas, message, wParam, lParam);
     case WM_COMMAND:
     case WM_NOTIFY:
         // The cards' clicks, keys and focus are the main window's business.
@@ -134,13 +148,12 @@ LRESULT CALLBACK canvasProcedure(HWND canvas, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void registerCanvasClass(HINSTANCE instance, HCURSOR hand, HBRUSH background) {
+void registerCanvasClass(HINSTANCE instance, HBRUSH background) {
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     type.lpfnWndProc = canvasProcedure;
-    type.cbWndExtra = static_cast<int>(sizeof(LONG_PTR));
+    type.cbWndExtra = kExtraBytes;
     type.hInstance = instance;
-    type.hCursor = hand;
     type.hbrBackground = background;
     type.lpszClassName = kCanvasClass;
     RegisterClassExW(&type);
@@ -154,6 +167,10 @@ HWND createCanvas(HWND parent, int id, const RECT& frame, const wchar_t* caption
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     SendMessageW(canvas, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return canvas;
+}
+
+void setCanvasCursor(HWND canvas, HCURSOR hand) {
+    SetWindowLongPtrW(canvas, kCursorSlot, reinterpret_cast<LONG_PTR>(hand));
 }
 
 } // namespace duomira

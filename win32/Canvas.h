@@ -10,8 +10,10 @@ namespace duomira {
 // to its parent.
 inline constexpr wchar_t kCanvasClass[] = L"fCanvas";
 
-void registerCanvasClass(HINSTANCE instance, HCURSOR hand, HBRUSH background);
+void registerCanvasClass(HINSTANCE instance, HBRUSH background);
 
 HWND createCanvas(HWND parent, int id, const RECT& frame, const wchar_t* caption, HFONT font);
+// The hand of the frame's density; the caller keeps it alive.
+void setCanvasCursor(HWND canvas, HCURSOR hand);
 
 } // namespace duomira

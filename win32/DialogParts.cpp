@@ -1,5 +1,7 @@
 #include "DialogParts.h"
 
+#include "DpiAssets.h"
+
 #include <algorithm>
 
 namespace duomira {
@@ -16,13 +18,41 @@ std::vector<WORD> emptyDialogTemplate(DWORD style, DWORD extendedStyle) {
     return words;
 }
 
+namespace {
+
+RECT outerOf(HWND window, const RECT& client, int dpi) {
+    RECT outer = client;
+    AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
+                             GetMenu(window) != nullptr,
+                             static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi));
+    return outer;
+}
+
+} // namespace
+
 void placeClientArea(HWND window, const RECT& clientOnScreen) {
-    RECT outer = clientOnScreen;
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)),
-                       GetMenu(window) != nullptr,
-                       static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+    const RECT outer = outerOf(window, clientOnScreen, dpiOf(window));
     SetWindowPos(window, nullptr, outer.left, outer.top, outer.right - outer.left,
                  outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void resizeClientAroundCentre(HWND window, int width, int height, int dpi) {
+    RECT now{};
+    GetWindowRect(window, &now);
+    const RECT outer = outerOf(window, {0, 0, width, height}, dpi);
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    SetWindowPos(window, nullptr, (now.left + now.right - outerWidth) / 2,
+                 (now.top + now.bottom - outerHeight) / 2, outerWidth, outerHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void placeControl(HWND control, const PixelRect& place, HFONT font) {
+    SetWindowPos(control, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (font != nullptr)
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 HWND createControl(HWND dialog, const wchar_t* windowClass, const wchar_t* text, DWORD style,

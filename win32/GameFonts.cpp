@@ -85,10 +85,6 @@ HANDLE addGameFont(HMODULE program, int id) {
     return fonts;
 }
 
-int screenDpi(HDC screen) {
-    return GetDeviceCaps(screen, LOGPIXELSY);
-}
-
 // Character height in pixels for a size in points; the design's sizes are
 // fractional (9.75 pt is 13 pixels at 96 dots per inch).
 int pixelHeight(double points, int dpi) {
@@ -105,10 +101,10 @@ BYTE pitchAndFamilyOf(KoreanFace face) {
     return face == KoreanFace::MsSerif ? VARIABLE_PITCH | FF_ROMAN : VARIABLE_PITCH | FF_SWISS;
 }
 
-HFONT createFont(HDC screen, const FontStyle& style) {
+HFONT createFont(HDC screen, const FontStyle& style, int dpi) {
     const std::wstring family = widen(installedFamily(screen, style.face));
-    return CreateFontW(pixelHeight(style.points, screenDpi(screen)), 0, 0, 0, style.weight, FALSE,
-                       FALSE, FALSE, charSetOf(style.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    return CreateFontW(pixelHeight(style.points, dpi), 0, 0, 0, style.weight, FALSE, FALSE, FALSE,
+                       charSetOf(style.face), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                        DEFAULT_QUALITY, pitchAndFamilyOf(style.face), family.c_str());
 }
 
@@ -123,10 +119,11 @@ bool hasHangulGlyphs(HDC screen, HFONT font) {
 // The About dialog speaks in the system's own dialog font, the one message
 // boxes use, as long as that font can write Hangul; otherwise Gulim's family
 // takes its place at the same height.
-HFONT createAboutFormFont(HDC screen) {
+HFONT createAboutFormFont(HDC screen, int dpi) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                               static_cast<UINT>(dpi));
     HFONT system = CreateFontIndirectW(&metrics.lfMessageFont);
     if (hasHangulGlyphs(screen, system))
         return system;
@@ -139,14 +136,14 @@ HFONT createAboutFormFont(HDC screen) {
     return CreateFontIndirectW(&gulim);
 }
 
-HFONT designFont(const FontStyle& style) {
+HFONT designFont(const FontStyle& style, int dpi) {
     const ScreenDc screen;
-    return createFont(screen.get(), style);
+    return createFont(screen.get(), style, dpi);
 }
 
-HFONT aboutFormFont() {
+HFONT aboutFormFont(int dpi) {
     const ScreenDc screen;
-    return createAboutFormFont(screen.get());
+    return createAboutFormFont(screen.get(), dpi);
 }
 
 } // namespace
@@ -165,9 +162,11 @@ GameFontResources::~GameFontResources() {
         RemoveFontMemResourceEx(fonts);
 }
 
-GameFonts::GameFonts()
-    : canvas(designFont(form1::kCanvasFont)), command1(designFont(fmGetPass::kCommand1Font)),
-      tPass(designFont(fmGetPass::kTPassFont)), label1(designFont(fmGetPass::kLabel1Font)),
-      lblTitle(designFont(frmAbout::kLblTitleFont)), aboutForm(aboutFormFont()) {}
+GameFonts::GameFonts(int dpi)
+    : canvas(designFont(form1::kCanvasFont, dpi)),
+      command1(designFont(fmGetPass::kCommand1Font, dpi)),
+      tPass(designFont(fmGetPass::kTPassFont, dpi)),
+      label1(designFont(fmGetPass::kLabel1Font, dpi)),
+      lblTitle(designFont(frmAbout::kLblTitleFont, dpi)), aboutForm(aboutFormFont(dpi)) {}
 
 } // namespace duomira

@@ -20,13 +20,12 @@ private:
     std::vector<HANDLE> added_;
 };
 
-// Every font the windows use, created once at start and deleted at exit. The
-// design's faces are Windows fonts; where one is missing the first installed
-// family of its stand-ins takes its place, in the end the game's own.
+// Every font the windows use at one density, each at its point size for
+// those dots per inch. The design's faces are Windows fonts; where one is
+// missing the first installed family of its stand-ins takes its place, in the
+// end the game's own (GameFontResources adds them first).
 struct GameFonts {
-    GameFonts();
-
-    GameFontResources resources;
+    explicit GameFonts(int dpi);
 
     Font canvas;
     Font command1;

@@ -5,6 +5,7 @@
 #include "Canvas.h"
 #include "CardSlot.h"
 #include "ControlIds.h"
+#include "DialogParts.h"
 #include "FormTypes.h"
 #include "Messages.h"
 #include "SysInfoLauncher.h"
@@ -64,11 +65,12 @@ std::wstring menuCaption(HMENU menu, UINT id) {
 
 } // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
-                       RandomSource& random)
-    : instance_(instance), pictures_(pictures), fonts_(fonts),
+// The window appears on the primary monitor, whose density is the system's.
+MainWindow::MainWindow(HINSTANCE instance, DpiAssets& assets, RandomSource& random)
+    : instance_(instance), assets_(assets),
       background_(CreateSolidBrush(toColorRef(form1::kBackground))), game_(*this, random),
-      fmGetPass_(instance, fonts, [this] { game_.accessNumberEntered(); }) {
+      fmGetPass_(instance, assets, [this] { game_.accessNumberEntered(); }) {
+    useDpi(static_cast<int>(GetDpiForSystem()));
     registerClasses();
     createWindow();
     createBoard();
@@ -86,20 +88,21 @@ void MainWindow::registerClasses() const {
     type.cbSize = sizeof type;
     type.lpfnWndProc = procedure;
     type.hInstance = instance_;
-    type.hIcon = pictures_.windowIcon();
-    type.hIconSm = pictures_.windowIconSmall();
+    type.hIcon = pictures_->windowIcon();
+    type.hIconSm = pictures_->windowIconSmall();
     type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     type.hbrBackground = background_.get();
     type.lpszClassName = kForm1Class;
     RegisterClassExW(&type);
-    registerCanvasClass(instance_, pictures_.handCursor(), background_.get());
+    registerCanvasClass(instance_, background_.get());
     registerCardSlotClass(instance_);
 }
 
 void MainWindow::createWindow() {
     menuBar_ = createMenuBar();
-    RECT outer{0, 0, twipsToPixels(form1::kClientWidth), twipsToPixels(form1::kClientHeight)};
-    AdjustWindowRectEx(&outer, kForm1Style, TRUE, 0);
+    RECT outer{0, 0, twipsToPixels(form1::kClientWidth, dpi_),
+               twipsToPixels(form1::kClientHeight, dpi_)};
+    AdjustWindowRectExForDpi(&outer, kForm1Style, TRUE, 0, static_cast<UINT>(dpi_));
     // The procedure knows the window from its first message on; this is the same handle.
     form1_ = CreateWindowExW(0, kForm1Class, widen(form1::kCaption).c_str(), kForm1Style, 0, 0,
                              outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar_,
@@ -114,8 +117,8 @@ void MainWindow::createWindow() {
 void MainWindow::fitClientArea() const {
     RECT client{};
     GetClientRect(form1_, &client);
-    const int missingWidth = twipsToPixels(form1::kClientWidth) - client.right;
-    const int missingHeight = twipsToPixels(form1::kClientHeight) - client.bottom;
+    const int missingWidth = twipsToPixels(form1::kClientWidth, dpi_) - client.right;
+    const int missingHeight = twipsToPixels(form1::kClientHeight, dpi_) - client.bottom;
     if (missingWidth == 0 && missingHeight == 0)
         return;
     RECT outer{};
@@ -125,13 +128,49 @@ void MainWindow::fitClientArea() const {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void MainWindow::useDpi(int dpi) {
+    dpi_ = dpi;
+    pictures_ = &assets_.pictures(dpi);
+    fonts_ = &assets_.fonts(dpi);
+}
+
 void MainWindow::createBoard() {
-    fCanvas_ = createCanvas(form1_, kCanvasId, toRect(toPixels(form1::kCanvas)),
-                            widen(form1::kCanvasCaption).c_str(), fonts_.canvas.get());
+    fCanvas_ = createCanvas(form1_, kCanvasId, toRect(toPixels(form1::kCanvas, dpi_)),
+                            widen(form1::kCanvasCaption).c_str(), fonts_->canvas.get());
+    setCanvasCursor(fCanvas_, pictures_->handCursor());
     // Only slot 0 is designed; the others are copied from it as the board loads.
-    const POINT corner{twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop)};
+    const POINT corner{twipsToPixels(form1::kSlotLeft, dpi_), twipsToPixels(form1::kSlotTop, dpi_)};
     pCard_[0] =
-        createCardSlot(fCanvas_, kFirstCardId, corner, pictures_.slotTemplate(), true, WS_TABSTOP);
+        createCardSlot(fCanvas_, kFirstCardId, corner, pictures_->slotTemplate(), true, WS_TABSTOP);
+}
+
+void MainWindow::rescale(int dpi) {
+    useDpi(dpi);
+    SendMessageW(form1_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(pictures_->windowIcon()));
+    SendMessageW(form1_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(pictures_->windowIconSmall()));
+    resizeClientAroundCentre(form1_, twipsToPixels(form1::kClientWidth, dpi_),
+                             twipsToPixels(form1::kClientHeight, dpi_), dpi_);
+    fitClientArea();
+    placeBoard();
+    game_.redrawCards();
+}
+
+// The frame and the cards at the window's density, the pictures of the cards
+// aside: the game draws those again.
+void MainWindow::placeBoard() {
+    const PixelRect frame = toPixels(form1::kCanvas, dpi_);
+    SetWindowPos(fCanvas_, nullptr, frame.left, frame.top, frame.width, frame.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(fCanvas_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->canvas.get()), FALSE);
+    setCanvasCursor(fCanvas_, pictures_->handCursor());
+    const form1::CardGrid grid = form1::measureCardGrid();
+    for (int Pos = 0; Pos < kCardCount; ++Pos) {
+        const PixelPoint at = grid.corner(Pos, dpi_);
+        SetWindowPos(pCard_.at(static_cast<std::size_t>(Pos)), nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(fCanvas_, nullptr, FALSE);
 }
 
 void MainWindow::show(int showCommand) const {
@@ -180,6 +219,13 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kCloseTimerId)
             game_.closeTimerTicked();
+        return 0;
+    case WM_DPICHANGED:
+        // The system has moved the window to the density it names; the
+        // message's own figures are not read, so one posted by another
+        // program changes nothing.
+        if (const int dpi = dpiOf(form1_); dpi != dpi_)
+            rescale(dpi);
         return 0;
     case WM_DESTROY:
         Form_Unload();
@@ -233,7 +279,7 @@ void MainWindow::layOutCards() {
     for (int Pos = kCardCount - 1; Pos >= 1; --Pos) {
         // Made in place and visible: the form is still hidden, so nothing is
         // drawn before it shows.
-        const PixelPoint at = grid.corner(Pos);
+        const PixelPoint at = grid.corner(Pos, dpi_);
         const POINT corner{at.x, at.y};
         pCard_.at(static_cast<std::size_t>(Pos)) = createCardSlot(
             fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true, WS_TABSTOP);
@@ -243,7 +289,7 @@ void MainWindow::layOutCards() {
 
 void MainWindow::drawCard(int card, int picture) {
     showPicture(pCard_.at(static_cast<std::size_t>(card)),
-                picture < 0 ? pictures_.back() : pictures_.face(static_cast<Int16>(picture)));
+                picture < 0 ? pictures_->back() : pictures_->face(static_cast<Int16>(picture)));
 }
 
 void MainWindow::nameCard(int card, const std::string& name) {
@@ -288,7 +334,7 @@ void MainWindow::showError(const std::string& message) {
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(instance_, pictures_, fonts_);
+    AboutDialog about(instance_, assets_);
     about.showModal(form1_);
 }
 

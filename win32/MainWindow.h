@@ -1,10 +1,9 @@
 #pragma once
 
+#include "DpiAssets.h"
 #include "GameController.h"
-#include "GameFonts.h"
 #include "MainForm.h"
 #include "PasswordDialog.h"
-#include "Pictures.h"
 #include "RandomSource.h"
 
 #include <windows.h>
@@ -20,11 +19,11 @@ namespace duomira {
 // While the window is active the keyboard focus is on a card: the keys move
 // it over the board and turn the card it is on, and each card's window text
 // says what it shows, for screen readers. The game itself runs in the shared
-// controller; this window draws and listens.
+// controller; this window draws and listens. It is drawn at the density of
+// the monitor it is on, and again at the new one when it moves.
 class MainWindow final : public GameSurface {
 public:
-    MainWindow(HINSTANCE instance, const Pictures& pictures, const GameFonts& fonts,
-               RandomSource& random);
+    MainWindow(HINSTANCE instance, DpiAssets& assets, RandomSource& random);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -38,6 +37,9 @@ public:
     const BoardModel& model() const { return game_.model(); }
 
     GameController& game() { return game_; }
+    int dpi() const { return dpi_; }
+    // Lays the window out again at another density, its centre kept.
+    void rescale(int dpi);
 
 private:
     void drawCard(int card, int picture) override;
@@ -55,8 +57,10 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void registerClasses() const;
     void createWindow();
+    void useDpi(int dpi);
     void fitClientArea() const;
     void createBoard();
+    void placeBoard();
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onNotify(const NMHDR& note);
     void focusCard() const;
@@ -66,8 +70,10 @@ private:
     void Form_Unload();
 
     HINSTANCE instance_;
-    const Pictures& pictures_;
-    const GameFonts& fonts_;
+    DpiAssets& assets_;
+    int dpi_ = kDesignDpi;
+    const Pictures* pictures_ = nullptr;
+    const GameFonts* fonts_ = nullptr;
     Brush background_;
     GameController game_;
     PasswordDialog fmGetPass_;

@@ -23,9 +23,8 @@ constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
 
 } // namespace
 
-PasswordDialog::PasswordDialog(HINSTANCE instance, const GameFonts& fonts,
-                               std::function<void()> allOpen)
-    : instance_(instance), fonts_(fonts), allOpen_(std::move(allOpen)),
+PasswordDialog::PasswordDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> allOpen)
+    : instance_(instance), assets_(assets), allOpen_(std::move(allOpen)),
       background_(CreateSolidBrush(toColorRef(fmGetPass::kBackground))),
       tPassBackground_(CreateSolidBrush(toColorRef(fmGetPass::kTPassBackground))) {}
 
@@ -64,8 +63,10 @@ INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         SetWindowTextW(fmGetPass_, widen(fmGetPass::kCaption).c_str());
+        dpi_ = dpiOf(fmGetPass_);
         placeOnScreen();
         createControls();
+        layOut();
         Form_Load();
         SetFocus(tPass_);
         return FALSE; // the focus is set
@@ -73,6 +74,15 @@ INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         // Escape reaches here as IDCANCEL: nothing is the cancel button.
         if (LOWORD(wParam) == IDOK)
             Command1_Click();
+        return TRUE;
+    case WM_DPICHANGED:
+        // Moved to a monitor of another scale; a posted one changes nothing.
+        if (const int dpi = dpiOf(fmGetPass_); dpi != dpi_) {
+            dpi_ = dpi;
+            resizeClientAroundCentre(fmGetPass_, twipsToPixels(fmGetPass::kClientWidth, dpi_),
+                                     twipsToPixels(fmGetPass::kClientHeight, dpi_), dpi_);
+            layOut();
+        }
         return TRUE;
     case WM_CLOSE:
         // The close box; the dialog manager would make an IDCANCEL of it.
@@ -95,26 +105,32 @@ INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 // Centred on the screen: the dialog has no owner to centre on, and the main
 // window itself starts centred on the screen.
 void PasswordDialog::placeOnScreen() const {
-    const int width = twipsToPixels(fmGetPass::kClientWidth);
-    const int height = twipsToPixels(fmGetPass::kClientHeight);
+    const int width = twipsToPixels(fmGetPass::kClientWidth, dpi_);
+    const int height = twipsToPixels(fmGetPass::kClientHeight, dpi_);
     placeClientArea(fmGetPass_, {0, 0, width, height});
     centreOnScreen(fmGetPass_);
 }
 
+// Made empty; layOut gives them their places and fonts.
 void PasswordDialog::createControls() {
     Command1_ = createControl(fmGetPass_, L"BUTTON", widen(kOkCaption).c_str(),
-                              WS_TABSTOP | BS_DEFPUSHBUTTON, toPixels(fmGetPass::kCommand1), IDOK,
-                              fonts_.command1.get());
+                              WS_TABSTOP | BS_DEFPUSHBUTTON, {}, IDOK, nullptr);
     tPass_ = createControl(fmGetPass_, L"EDIT", widen(fmGetPass::kTPassLaidOutText).c_str(),
-                           WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, toPixels(fmGetPass::kTPass),
-                           kTPassId, fonts_.tPass.get(), WS_EX_CLIENTEDGE);
+                           WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, {}, kTPassId, nullptr,
+                           WS_EX_CLIENTEDGE);
     SendMessageW(tPass_, EM_SETPASSWORDCHAR, static_cast<WPARAM>(fmGetPass::kPasswordCharacter), 0);
     Label1_ = createControl(fmGetPass_, L"STATIC", widen(fmGetPass::kLabel1Caption).c_str(),
-                            SS_LEFT | SS_NOPREFIX, toPixels(fmGetPass::kLabel1), kLabel1Id,
-                            fonts_.label1.get());
+                            SS_LEFT | SS_NOPREFIX, {}, kLabel1Id, nullptr);
     // A screen reader names an edit by the text just above it in z-order; the
     // label takes no tab stop, so the box and OK keep their order.
     setTabOrder({Label1_, tPass_, Command1_});
+}
+
+void PasswordDialog::layOut() {
+    const GameFonts& fonts = assets_.fonts(dpi_);
+    placeControl(Command1_, toPixels(fmGetPass::kCommand1, dpi_), fonts.command1.get());
+    placeControl(tPass_, toPixels(fmGetPass::kTPass, dpi_), fonts.tPass.get());
+    placeControl(Label1_, toPixels(fmGetPass::kLabel1, dpi_), fonts.label1.get());
 }
 
 void PasswordDialog::Form_Load() {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "GameFonts.h"
+#include "DpiAssets.h"
 #include "Gdi.h"
+#include "Twips.h"
 
 #include <windows.h>
 
@@ -11,10 +12,11 @@ namespace duomira {
 
 // The password dialog fmGetPass: modeless and without an owner, so the board
 // stays playable; one at a time. OK reveals all cards for the access number
-// and closes it in every case; only OK and the close box close it.
+// and closes it in every case; only OK and the close box close it. It is
+// drawn at the density of the monitor it is on.
 class PasswordDialog {
 public:
-    PasswordDialog(HINSTANCE instance, const GameFonts& fonts, std::function<void()> allOpen);
+    PasswordDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> allOpen);
     ~PasswordDialog();
     PasswordDialog(const PasswordDialog&) = delete;
     PasswordDialog& operator=(const PasswordDialog&) = delete;
@@ -32,12 +34,14 @@ private:
     INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
     void placeOnScreen() const;
     void createControls();
+    void layOut();
     void Form_Load();
     void Command1_Click();
     INT_PTR colourOf(HWND control, HDC dc) const;
 
     HINSTANCE instance_;
-    const GameFonts& fonts_;
+    DpiAssets& assets_;
+    int dpi_ = kDesignDpi;
     std::function<void()> allOpen_;
     Brush background_;
     Brush tPassBackground_;

@@ -10,12 +10,14 @@ namespace duomira {
 
 inline constexpr int kFaceCount = 12;
 
-// Every picture the windows show, loaded from the program's resources once
-// before the main window appears and kept for the whole run: a card that
-// turns is handed one of these bitmaps, nothing is decoded then.
+// Every picture the windows show at one density, loaded from the program's
+// resources before a window of that density appears and kept for the whole
+// run: a card that turns is handed one of these bitmaps, nothing is decoded
+// then. The pictures are drawn for 96, 144 and 192 dots per inch; between
+// those, the next denser set is scaled down to the size the design asks.
 class Pictures {
 public:
-    explicit Pictures(HINSTANCE instance);
+    Pictures(HINSTANCE instance, int dpi);
     ~Pictures();
     Pictures(const Pictures&) = delete;
     Pictures& operator=(const Pictures&) = delete;

@@ -8,6 +8,11 @@
 #define IDI_ABOUT 2
 #define IDI_WINDOW 3
 
+/* Each picture and the hand cursor come in three densities, for 96, 144 and
+   192 dots per inch: the 1.5x one is numbered IDR_DENSITY_STEP above the 1x
+   one, the 2x one twice that. */
+#define IDR_DENSITY_STEP 1000
+
 #define IDCUR_BOARD_HAND 1
 
 /* Face p is IDB_FACE00 + p. */

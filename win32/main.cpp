@@ -1,7 +1,6 @@
 #include "Boundary.h"
-#include "GameFonts.h"
+#include "DpiAssets.h"
 #include "MainWindow.h"
-#include "Pictures.h"
 #include "RandomSource.h"
 
 #include <windows.h>
@@ -28,10 +27,9 @@ int runMessageLoop(const duomira::MainWindow& window) {
 // The game reads no command line.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {
-    const duomira::Pictures pictures(instance);
-    const duomira::GameFonts fonts;
+    duomira::DpiAssets assets(instance);
     duomira::ClockRandomSource random;
-    duomira::MainWindow window(instance, pictures, fonts, random);
+    duomira::MainWindow window(instance, assets, random);
     window.show(showCommand);
     return runMessageLoop(window);
 }

@@ -3,7 +3,9 @@
 # card face down, turns exactly the card clicked (a double click once) and
 # the card chosen by keys, shows About, whose button shows the launcher's
 # message box, reveals every pair for the access number, and ends with the
-# end command while the password dialog is up. Screenshots go to SHOTS for a
+# end command while the password dialog is up. At 144 and 192 dots per inch
+# (Wine's LogPixels) the window is 1.5 and 2 times the size and each card
+# shows the pixels of its @1.5x or @2x picture. Screenshots go to SHOTS for a
 # look by eye.
 #     windows_e2e_test.py WINE PROGRAM ASSETS SHOTS
 
@@ -75,6 +77,49 @@ class WindowsProgram(unittest.TestCase):
         screen.wait_window(PASSWORD)
         screen.choose_end(window)
         self.assertEqual(game.wait(timeout=120), 0)
+
+
+    def wine_idle(self):
+        # Wine's desktop process keeps the density it started with: every
+        # Wine process of the prefix ends before another density is set.
+        subprocess.run([os.path.join(os.path.dirname(WINE), "wineserver"), "-w"], check=True)
+
+    def set_dpi(self, dpi):
+        # What the display settings' scale writes; each program reads it as it starts.
+        subprocess.run([WINE, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                        "/t", "REG_DWORD", "/d", str(dpi), "/f"], stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, check=True)
+
+    def test_scaled_crisp_at_150_and_200_percent(self):
+        self.addCleanup(self.wine_idle)
+        self.addCleanup(self.set_dpi, 96)
+        for dpi, scale, density in ((144, 1.5, "@1.5x"), (192, 2, "@2x")):
+            with self.subTest(dpi=dpi):
+                self.set_dpi(dpi)
+                screen = Screen(dict(os.environ), scale)
+                game = subprocess.Popen([WINE, PROGRAM], stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.DEVNULL)
+                self.addCleanup(lambda g=game: g.poll() is None and g.kill())
+                window = screen.wait_window(TITLE, 120)
+                self.assertEqual(screen.find_client(window)[2], screen.client_size[0])
+                screen.pictures()
+                back = seen_rows(ASSETS, f"back{density}.bmp", screen.padding, scale)
+                faces = [seen_rows(ASSETS, f"face{p:02d}{density}.bmp", screen.padding, scale)
+                         for p in range(12)]
+                wait_until(lambda: screen.pictures() == [back] * 24, "the deal at the scale")
+                screen.click(0)
+                wait_until(lambda: screen.pictures()[0] in faces, "card 0 turned")
+                screen.menu(window, "alt+f", "a")
+                about = screen.wait_window(ABOUT)
+                self.shot(f"about-{dpi}")
+                screen.keys(about, "Escape")
+                wait_until(lambda: not screen.windows_titled(ABOUT), "About to close")
+                screen.menu(window, "alt+g", "o")
+                screen.wait_window(PASSWORD)
+                self.shot(f"password-{dpi}")
+                game.kill()
+                game.wait(timeout=60)
+                self.wine_idle()
 
 
 if __name__ == "__main__":

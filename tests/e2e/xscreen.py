@@ -4,6 +4,7 @@ pictures straight from the server. With no window manager the top-level
 windows are the children of the root window, and a window's client area is
 the bottom of its X window, under the menu bar."""
 
+import math
 import os
 import subprocess
 import time
@@ -11,11 +12,22 @@ import time
 from Xlib import X, display as xdisplay, protocol
 
 TITLE, ABOUT, PASSWORD = "토리무나 그림 맞추기 게임", "토리무나 그림 맞추기 게임에 대하여..", "패스워드 입력"
-CLIENT_WIDTH, CLIENT_HEIGHT = 644, 323
-# Where the card pictures lie in the client area; neighbours overlap and the
-# frame cuts off column 7, so only the left 70 of 80 columns are sure to show.
-LEFTS, TOPS = [7, 86, 165, 245, 324, 403, 482, 561], [16, 118, 219]
-SEEN_WIDTH, SEEN_HEIGHT = 70, 79  # face 10 is one row shorter
+
+
+def geometry(scale=1):
+    # At 15 twips to a pixel at 96 dots per inch, a half pixel rounded up: the
+    # client area; where the card slots lie in it, 105 + 1188 k twips across
+    # and 240 + 1525 k down, each picture inside a border of 2 pixels; and
+    # what surely shows of a picture: neighbours overlap and the frame cuts
+    # off column 7, so only the left 70 of 80 columns, and face 10 is one row
+    # shorter.
+    def pixels(twips):
+        return math.floor(twips * scale / 15 + 0.5)
+    return (pixels(9660), pixels(4845)), [pixels(105 + 1188 * k) for k in range(8)], \
+        [pixels(240 + 1525 * k) for k in range(3)], (pixels(1050), pixels(1185))
+
+
+(CLIENT_WIDTH, CLIENT_HEIGHT), LEFTS, TOPS, (SEEN_WIDTH, SEEN_HEIGHT) = geometry()
 
 
 # Budgets are wall-clock seconds, with room for a machine four times slower
@@ -29,25 +41,27 @@ def wait_until(condition, what, seconds=60):
     return value
 
 
-def seen_rows(assets, name, padding):
+def seen_rows(assets, name, padding, scale=1):
     # The part of a committed 8-bit picture that shows on a card, as the
     # screen's rows of 4-byte pixels.
+    seen_width, seen_height = geometry(scale)[3]
     with open(os.path.join(assets, name), "rb") as picture:
         data = picture.read()
     number = lambda at, size=4: int.from_bytes(data[at:at + size], "little", signed=True)
     offset, width, height, colours = number(10), number(18), number(22), number(46)
     palette = [data[54 + 4 * i:57 + 4 * i] + bytes([padding]) for i in range(colours)]
     stride = (width + 3) // 4 * 4
-    rows = [data[offset + (height - 1 - y) * stride:][:SEEN_WIDTH] for y in range(SEEN_HEIGHT)]
+    rows = [data[offset + (height - 1 - y) * stride:][:seen_width] for y in range(seen_height)]
     return tuple(b"".join(palette[index] for index in row) for row in rows)
 
 
 class Screen:
-    def __init__(self, env):
+    def __init__(self, env, scale=1):
         self.x = xdisplay.Display()
         self.root = self.x.screen().root
         self.env = env
         self.client = None
+        self.client_size, self.lefts, self.tops, self.seen = geometry(scale)
 
     def windows_titled(self, title):
         name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
@@ -70,7 +84,7 @@ class Screen:
 
     def find_client(self, window):
         left, top, width, height = self.outer(window)
-        self.client = (left, top + height - CLIENT_HEIGHT)
+        self.client = (left, top + height - self.client_size[1])
         return left, top, width, height
 
     def xdotool(self, *args):
@@ -96,11 +110,12 @@ class Screen:
         before = self.popups()
         self.keys(window, title)
         wait_until(lambda: self.popups() - before, f"the menu of {title}")
-        self.keys(window, *keys)
+        if keys:
+            self.keys(window, *keys)
 
     def rect(self, card):
-        return (self.client[0] + LEFTS[card % 8] + 2, self.client[1] + TOPS[card // 8] + 2,
-                SEEN_WIDTH, SEEN_HEIGHT)
+        return (self.client[0] + self.lefts[card % 8] + 2, self.client[1] + self.tops[card // 8] + 2,
+                *self.seen)
 
     def click(self, card, times=1):
         self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
@@ -116,14 +131,13 @@ class Screen:
     def pictures(self):
         # The 24 card pictures as rows of 4-byte pixels (blue, green, red,
         # padding), straight from the server.
-        left, top = self.client
-        board = self.root.get_image(left, top, CLIENT_WIDTH, CLIENT_HEIGHT, X.ZPixmap,
-                                    0xFFFFFFFF).data
+        (left, top), (width, height) = self.client, self.client_size
+        board = self.root.get_image(left, top, width, height, X.ZPixmap, 0xFFFFFFFF).data
         self.padding = board[3]
 
         def picture(x, y, w, h):
-            return tuple(board[((y - top + r) * CLIENT_WIDTH + x - left) * 4:
-                               ((y - top + r) * CLIENT_WIDTH + x - left + w) * 4] for r in range(h))
+            return tuple(board[((y - top + r) * width + x - left) * 4:
+                               ((y - top + r) * width + x - left + w) * 4] for r in range(h))
         return [picture(*self.rect(card)) for card in range(24)]
 
     def close(self, window):
