@@ -22,7 +22,9 @@ PAGE, ASSETS = map(pathlib.Path, sys.argv[1:3])
 RUNS = 9
 TRANSFER_LIMIT = 400 * 1024
 FRAME_LIMIT = 1.5
-LOADED = ["index.html", "style.css", "duomira.js", "duomira.wasm"]
+LOADED = ["index.html", "duomira.js", "duomira.wasm", "back.png", "back@1.5x.png",
+          "back@2x.png", "fonts/DuomiraGothic-Regular.woff2", "fonts/DuomiraGothic-Bold.woff2",
+          "fonts/DuomiraGothicCoding-Regular.woff2", "fonts/DuomiraPassword.woff2"]
 # Polls each animation frame from the start until 24 card pictures are drawn
 # and the fonts are ready; the time of that frame since navigation began (as
 # it runs: a frame's own timestamp is when it was due, before a long task).

@@ -211,6 +211,16 @@ FAULTS = [
      "page: the 1.5x pictures at 2x"),
     ("B5", "web/MainWindow.cpp", "            menuBar_.takeAccessKey(event))",
      "            false)", "page: Alt+F opens nothing"),
+    ("D1", "win32/Pictures.cpp", "        if (dpi <= kDensityDpis[index])", "        if (dpi < 0)",
+     "Windows: the 1x pictures at every density"),
+    ("D2", "forms/Twips.h", "std::lround(twips / (kTwipsPerInch / dpi))",
+     "std::lround(twips / kTwipsPerPixel)", "Windows: geometry at 96 DPI whatever the monitor"),
+    ("D3", "win32/MainWindow.cpp", "if (const int dpi = dpiOf(form1_); dpi != dpi_)",
+     "if (const int dpi = HIWORD(wParam); dpi != dpi_)", "Windows: a posted density believed"),
+    ("D4", "win32/MainWindow.cpp", "    setCanvasCursor(fCanvas_, pictures_->handCursor());\n    const",
+     "    const", "Windows: the hand of the old density after a move"),
+    ("F1", "web/first_frame.py", "round(up, (100vh", "round(down, (100vh",
+     "page: the first frame half a pixel off where the program puts the window"),
 ]
 
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 #include <vector>
 
 namespace duomira::web {
@@ -147,10 +148,32 @@ void forget(const val& element) {
     }
 }
 
+namespace {
+
+std::vector<std::function<void()>>& settlers() {
+    static std::vector<std::function<void()>> all;
+    return all;
+}
+
+// A promise's callback: the settler bound to it, then the promise's value.
+void settle(int index, const val& /*value*/) {
+    std::exchange(settlers().at(static_cast<std::size_t>(index)), nullptr)();
+}
+
+} // namespace
+
+void whenSettled(const val& promise, std::function<void()> then) {
+    settlers().push_back(std::move(then));
+    const val settler = val::module_property("settle").call<val>(
+        "bind", val::null(), static_cast<int>(settlers().size() - 1));
+    promise.call<void>("then", settler, settler);
+}
+
 // (cppcheck does not know the macro.)
 // cppcheck-suppress syntaxError
 EMSCRIPTEN_BINDINGS(duomira_events) {
     emscripten::function("handleEvent", &handleEvent);
+    emscripten::function("settle", &settle);
 }
 
 } // namespace duomira::web

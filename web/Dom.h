@@ -36,5 +36,7 @@ using Handler = std::function<void(const val& event)>;
 void listen(const val& element, const char* type, Handler handler);
 // Lets go of an element's handlers, before the element leaves the page for good.
 void forget(const val& element);
+// Runs `then` once the promise has settled, either way, through the same export.
+void whenSettled(const val& promise, std::function<void()> then);
 
 } // namespace duomira::web

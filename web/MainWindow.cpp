@@ -61,6 +61,7 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
     });
     listen(frame_.outer, "menuclosed", [this](const val&) { focusCard(); });
     Form_Load();
+    takeOverFirstFrame(frame_.outer);
 }
 
 void MainWindow::createBoard() {

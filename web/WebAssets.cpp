@@ -1,8 +1,7 @@
 #include "WebAssets.h"
 
+#include "Dom.h"
 #include "GameError.h"
-
-#include <emscripten/bind.h>
 
 #include <cstdio>
 #include <memory>
@@ -78,24 +77,11 @@ std::string cursorSet() {
     return "-webkit-image-set(" + set + ") 0 0, pointer";
 }
 
-val addFont(const char* family, const char* file, const char* weight) {
-    val descriptors = val::object();
-    descriptors.set("weight", std::string(weight));
-    val face =
-        val::global("FontFace")
-            .new_(std::string(family), packagedBytes(std::string("/fonts/") + file), descriptors);
-    val::global("document")["fonts"].call<void>("add", face);
-    return face.call<val>("load");
-}
-
-std::vector<std::function<void()>>& settlers() {
-    static std::vector<std::function<void()>> all;
-    return all;
-}
-
-// A promise's callback: the settler bound to it, then the promise's value.
-void settle(int index, const val& /*value*/) {
-    std::exchange(settlers().at(static_cast<std::size_t>(index)), nullptr)();
+// The page's style sheet declares the fonts; this has the browser fetch one
+// now, while the page loads, rather than when a text first needs it.
+val loadFont(const char* weight, const char* family) {
+    return val::global("document")["fonts"].call<val>("load", std::string(weight) + " 16px \"" +
+                                                                  family + "\"");
 }
 
 // Made on first use: the cache holds the made string.
@@ -115,14 +101,13 @@ std::string pictureName(int picture) {
 
 } // namespace
 
-// The main window's fonts are awaited; the dialogs' come as they may.
+// Every font is fetched before the window is made: none is asked for later.
 WebAssets::WebAssets() {
-    fontsLoaded_.call<void>("push",
-                            addFont("Duomira Gothic", "DuomiraGothic-Regular.woff2", "400"));
-    fontsLoaded_.call<void>(
-        "push", addFont("Duomira Gothic Coding", "DuomiraGothicCoding-Regular.woff2", "400"));
-    addFont("Duomira Gothic", "DuomiraGothic-Bold.woff2", "700");
-    addFont("Duomira Password", "DuomiraPassword.woff2", "400");
+    for (const auto& [weight, family] : {std::pair{"400", "Duomira Gothic"},
+                                         {"700", "Duomira Gothic"},
+                                         {"400", "Duomira Gothic Coding"},
+                                         {"400", "Duomira Password"}})
+        fontsLoaded_.call<void>("push", loadFont(weight, family));
 }
 
 const std::string& WebAssets::face(int picture) const {
@@ -156,16 +141,7 @@ const std::string& WebAssets::icon() const {
 }
 
 void WebAssets::whenFontsReady(std::function<void()> ready) const {
-    settlers().push_back(std::move(ready));
-    const val settler = val::module_property("settle").call<val>(
-        "bind", val::null(), static_cast<int>(settlers().size() - 1));
-    val::global("Promise").call<val>("all", fontsLoaded_).call<void>("then", settler);
-}
-
-// (cppcheck does not know the macro.)
-// cppcheck-suppress syntaxError
-EMSCRIPTEN_BINDINGS(duomira_assets) {
-    emscripten::function("settle", &settle);
+    whenSettled(val::global("Promise").call<val>("all", fontsLoaded_), std::move(ready));
 }
 
 } // namespace duomira::web

@@ -31,6 +31,18 @@ void centreInPage(const val& outer) {
                                 outer["offsetHeight"].as<int>()));
 }
 
+void takeOverFirstFrame(const val& window) {
+    const val first = document().call<val>("getElementById", std::string("first-frame"));
+    if (first.isNull())
+        return;
+    val decoding = val::array();
+    const val images = window.call<val>("querySelectorAll", std::string("img"));
+    for (int i = 0; i < images["length"].as<int>(); ++i)
+        decoding.call<void>("push", images[i].call<val>("decode"));
+    whenSettled(val::global("Promise").call<val>("all", decoding),
+                [first] { first.call<void>("remove"); });
+}
+
 void showMessageBox(const std::string& text, const std::string& title, bool errorIcon) {
     WindowFrame box = makeWindowFrame(FrameKind::Dialog, title, 0, 0, false);
     box.outer.call<void>("setAttribute", std::string("role"), std::string("alertdialog"));

@@ -26,6 +26,12 @@ WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clie
 // The whole window, frame included, centred in the browser's window.
 void centreInPage(const emscripten::val& outer);
 
+// The page comes with the main window's first frame already drawn in its
+// HTML (taken at build time from this program's own window after the deal):
+// it stays over the program's window until that one's pictures are ready to
+// show, then leaves, so that the player sees one window throughout.
+void takeOverFirstFrame(const emscripten::val& window);
+
 // A message box as the system shows one: modal, a line of text, an OK button
 // that Enter and Escape press as well, and the error icon where asked.
 void showMessageBox(const std::string& text, const std::string& title, bool errorIcon);

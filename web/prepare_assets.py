@@ -1,9 +1,11 @@
 #!/usr/bin/python3
-"""Turns the committed pictures and fonts into what a browser takes, for the
-page's file package: each card picture and About's picture as PNG at its three
-densities, the hand cursors as they are, the game's fonts as WOFF2, and the
-password box's font, whose bullet is the designed "*", since a browser masks a
-password with bullets whatever the page asks; and the window's icon.
+"""Turns the committed pictures and fonts into what a browser takes: for the
+program's file package, each card picture and About's picture as PNG at its
+three densities, the hand cursors as they are and the window's icon; for the
+page itself, the back's PNGs (the first frame, drawn before the program runs,
+shows them), the game's fonts as WOFF2, and the password box's font, whose
+bullet is the designed "*", since a browser masks a password with bullets
+whatever the page asks.
 Usage: prepare_assets.py <assets folder> <package folder> <page folder>"""
 
 import pathlib
@@ -40,7 +42,7 @@ def password_font(source, target):
 
 def main():
     (PACKAGE / "pictures").mkdir(parents=True, exist_ok=True)
-    (PACKAGE / "fonts").mkdir(exist_ok=True)
+    (PAGE / "fonts").mkdir(parents=True, exist_ok=True)
     for picture in PICTURES:
         for density in DENSITIES:
             with Image.open(ASSETS / f"{picture}{density}.bmp") as image:
@@ -48,12 +50,13 @@ def main():
                                           optimize=True)
     for density in DENSITIES:
         shutil.copyfile(ASSETS / f"hand{density}.cur", PACKAGE / "pictures" / f"hand{density}.cur")
+        shutil.copyfile(PACKAGE / "pictures" / f"back{density}.png", PAGE / f"back{density}.png")
     for font in (ASSETS / "fonts").glob("*.ttf"):
         woff2 = TTFont(font)
         woff2.flavor = "woff2"
-        woff2.save(PACKAGE / "fonts" / (font.stem + ".woff2"))
+        woff2.save(PAGE / "fonts" / (font.stem + ".woff2"))
     password_font(ASSETS / "fonts" / "DuomiraGothic-Regular.ttf",
-                  PACKAGE / "fonts" / "DuomiraPassword.woff2")
+                  PAGE / "fonts" / "DuomiraPassword.woff2")
     with Image.open(ASSETS / "icon.ico") as icon:
         icon.save(PACKAGE / "pictures" / "icon.png")
     shutil.copyfile(ASSETS / "fonts" / "OFL.txt", PAGE / "OFL.txt")

@@ -42,7 +42,7 @@ class Page(unittest.TestCase):
     def tearDownClass(cls):
         cls.server.terminate()
 
-    def open(self, ratio):
+    def open(self, ratio, blocked=()):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-quic",
@@ -53,7 +53,12 @@ class Page(unittest.TestCase):
         options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.addCleanup(self.driver.quit)
+        self.driver.execute_cdp_cmd("Network.enable", {})
+        self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": list(blocked)})
         self.driver.get(f"http://127.0.0.1:{self.port}/")
+        if blocked:
+            return
+        wait_until(lambda: not self.driver.find_elements(By.ID, "first-frame"), "the take-over")
         wait_until(lambda: self.names() and all(n.endswith(", 뒷면") for n in self.names()), "the deal")
         self.slots = self.driver.find_elements(By.CSS_SELECTOR, ".slot")
 
@@ -89,6 +94,22 @@ class Page(unittest.TestCase):
                 differ = sum(a != b for a, b in zip(seen.getdata(), back.getdata()))
                 self.assertEqual(differ, 0, f"pixels of the back unlike back{suffix}.bmp")
                 self.driver.quit()
+
+    def test_first_frame_is_the_programs_window(self):
+        # Drawn by the page before the program runs (here it never does), then
+        # by the program: the same place, the same pixels.
+        shots = []
+        for blocked in (["*duomira.js"], []):
+            self.open("1", blocked)
+            window = self.driver.find_element(By.CSS_SELECTOR, ".window")
+            wait_until(lambda: self.driver.execute_script("return document.fonts.status") == "loaded",
+                       "the fonts")
+            shots.append((window.rect, Image.open(io.BytesIO(window.screenshot_as_png)).convert("RGB")))
+            self.driver.quit()
+        (first, first_shot), (program, program_shot) = shots
+        self.assertEqual(first, program, "where the window lies")
+        differ = sum(a != b for a, b in zip(first_shot.getdata(), program_shot.getdata()))
+        self.assertEqual(differ, 0, "pixels of the first frame unlike the program's window")
 
     def test_a_whole_game(self):
         self.open("1")
