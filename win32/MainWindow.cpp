@@ -65,7 +65,8 @@ std::wstring menuCaption(HMENU menu, UINT id) {
 
 } // namespace
 
-// The window appears on the primary monitor, whose density is the system's.
+// The window appears on the primary monitor, whose density is the system's
+// unless its scale changed since the player signed in: see createWindow.
 MainWindow::MainWindow(HINSTANCE instance, DpiAssets& assets, RandomSource& random)
     : instance_(instance), assets_(assets),
       background_(CreateSolidBrush(toColorRef(form1::kBackground))), game_(*this, random),
@@ -109,6 +110,8 @@ void MainWindow::createWindow() {
                              instance_, this);
     if (form1_ == nullptr)
         throw std::runtime_error("the main window could not be created");
+    // The monitor's own density, where it differs from the system's.
+    useDpi(dpiOf(form1_));
     fitClientArea();
 }
 
