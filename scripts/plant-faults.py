@@ -213,7 +213,7 @@ FAULTS = [
      "            false)", "page: Alt+F opens nothing"),
     ("H1", "win32/Pictures.cpp", "        if (dpi <= kDensityDpis[index])",
      "        if (dpi <= kDensityDpis[index] * 2)",
-     "Windows: the 1x pictures at every density"),
+     "Windows: 1x pictures scaled up at 144 and 192 DPI"),
     ("H2", "forms/Twips.h", "std::lround(twips / (kTwipsPerInch / dpi))",
      "std::lround(twips / kTwipsPerPixel)", "Windows: geometry at 96 DPI whatever the monitor"),
     ("H3", "win32/MainWindow.cpp", "if (const int dpi = dpiOf(form1_); dpi != dpi_)",
