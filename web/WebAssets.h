@@ -10,10 +10,10 @@
 
 namespace duomira::web {
 
-// The pictures, the hand and the fonts, taken from the files the program
-// carries: each becomes an object URL or a font face of the page's own, so
-// that nothing is asked of the network once the page is up. Each picture is
-// made when first asked for, so that the first frame waits for the back alone.
+// The pictures and the hand, taken from the files the program carries, each
+// an object URL of the page's own, made when first asked for; and the fonts
+// the page's style sheet declares, all fetched as the program starts. So
+// nothing is asked of the network once the page is up.
 class WebAssets {
 public:
     WebAssets();

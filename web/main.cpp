@@ -2,8 +2,8 @@
 #include "RandomSource.h"
 #include "WebAssets.h"
 
-// The page's game: its pictures and fonts come with the page's file
-// package; the window shows once the fonts can draw it. main returns and
+// The page's game: its pictures come with the program's file package, its
+// fonts beside the page; the window is made once the fonts can draw it. main returns and
 // the runtime stays for the page's events.
 int main() {
     static duomira::ClockRandomSource random;

@@ -3,6 +3,7 @@
 #include "GameError.h"
 #include "Resources.h"
 
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -19,10 +20,11 @@ constexpr int kDensityDpis[] = {96, 144, 192};
 // else the next denser one (scaled down looks sharper than scaled up), the
 // densest one past 192 dots per inch.
 int densityFor(int dpi) {
-    for (int index = 0; index < 3; ++index)
+    const int densest = static_cast<int>(std::size(kDensityDpis)) - 1;
+    for (int index = 0; index < densest; ++index)
         if (dpi <= kDensityDpis[index])
             return index;
-    return 2;
+    return densest;
 }
 
 [[noreturn]] void missing(int id) {
