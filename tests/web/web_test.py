@@ -125,9 +125,13 @@ class Page(unittest.TestCase):
         self.assertEqual(driver.find_element(By.CSS_SELECTOR, ".menubar").text.split(), ["파일(F)", "게임(G)"])
         face = lambda card: self.names()[card].split(", ")[1]
 
-        slots[0].click()
-        first = face(0)
-        other = next(c for c in range(1, 24) if c != 12 and (slots[c].click() or True) and face(c) != first)
+        other = 1
+        while True:  # a miss: cards 0 and 1, dealt anew while they are a pair
+            slots[0].click()
+            slots[other].click()
+            if face(other) != face(0):
+                break
+            self.keys("g", "s", alt=True)
         self.assertRegex(self.status(), r"^\d+회$")
         wait_until(lambda: face(other) == "뒷면", "the miss to turn back")
 
