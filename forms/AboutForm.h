@@ -4,6 +4,7 @@
 #include "MainForm.h"
 #include "Twips.h"
 
+#include <array>
 #include <string>
 
 namespace duomira::frmAbout {
@@ -36,6 +37,11 @@ inline LineBand line1(int index, int dpi = kDesignDpi) {
     if (index == 0)
         return {{at(105), at(2460), at(5654 - 105), scaledPixels(2, dpi)}, {255, 255, 255}};
     return {{at(90), at(2445), at(5654 - 90), scaledPixels(1, dpi)}, {128, 128, 128}};
+}
+
+// Both bands in the order they are drawn: the white one over the grey.
+inline std::array<LineBand, 2> line1Bands(int dpi = kDesignDpi) {
+    return {line1(1, dpi), line1(0, dpi)};
 }
 
 // The author's note, blank runs and all: the label wraps it as a whole, so

@@ -12,6 +12,8 @@ int cardAfterKey(int card, CardKey key) {
     const int column = card % kColumns;
     const int rowStart = row * kColumns;
     switch (key) {
+    case CardKey::Turn:
+        return card;
     case CardKey::Left:
         return rowStart + std::max(column - 1, 0);
     case CardKey::Right:

@@ -8,13 +8,13 @@
 namespace duomira::form1 {
 
 // Playing the 8 x 3 board without the mouse or the eyes, the same in every
-// front end: the keys that move the focus between the card slots, and what
-// a screen reader says of each slot.
-enum class CardKey { Left, Right, Up, Down, Home, End, Next, Previous };
+// front end: the keys of the board (Turn is Space or Enter; Next and
+// Previous are Tab and Shift+Tab), and what a screen reader says of each slot.
+enum class CardKey { Turn, Left, Right, Up, Down, Home, End, Next, Previous };
 
 // The slot the focus goes to. Arrows and Home/End stay within the grid and
 // stop at its edges; Next/Previous (Tab) walk the slots in reading order and
-// wrap around, as a tab order does.
+// wrap around, as a tab order does; Turn stays.
 int cardAfterKey(int card, CardKey key);
 
 // The focus mark is drawn this far inside the slot's picture.

@@ -2,6 +2,8 @@
 
 #include "GameError.h"
 #include "Messages.h"
+#include "NumberReader.h"
+#include "SysInfoLauncher.h"
 
 namespace duomira {
 
@@ -21,14 +23,27 @@ void checkPicture(int picture) {
 
 } // namespace
 
-GameController::GameController(GameSurface& surface, RandomSource& random)
-    : surface_(surface), model_(*this, random) {}
+GameController::GameController(GameSurface& surface, RandomSource& random,
+                               std::unique_ptr<SysInfoPlatform> launcher)
+    : surface_(surface), model_(*this, random), launcher_(std::move(launcher)) {
+    if (launcher_ == nullptr)
+        launcher_ = makeSystemPlatform([this](const std::string& text, const std::string& title) {
+            surface_.showMessage(text, title, MessageKind::Plain);
+        });
+}
 
-void GameController::load() {
+void GameController::start() {
+    surface_.centreWindow();
+    surface_.layOutCards();
     play([this] { model_.StartFirstGame(); });
 }
 
-void GameController::cardClicked(int card) {
+void GameController::unload() {
+    if (passwordLoaded_)
+        closePassword();
+}
+
+void GameController::pCard_Click(int card) {
     play([this, card] { model_.pCard_Click(static_cast<Int16>(card)); });
 }
 
@@ -68,12 +83,32 @@ void GameController::mnuStart_Click() {
     play([this] { model_.Shuffle(); });
 }
 
+// One password dialog at a time: the command loads it once, and afterwards
+// only brings it to the front, with whatever was typed in it.
 void GameController::mnuOpen_Click() {
-    surface_.showPassword();
+    const bool load = !passwordLoaded_;
+    passwordLoaded_ = true;
+    surface_.showPassword(load);
 }
 
-void GameController::accessNumberEntered() {
-    play([this] { model_.AllOpen(); });
+// OK reveals every card for the access number and closes the dialog in any case.
+void GameController::passwordAnswered(const std::string& text) {
+    if (isAccessNumber(text))
+        play([this] { model_.AllOpen(); });
+    closePassword();
+}
+
+void GameController::passwordClosed() {
+    passwordLoaded_ = false;
+}
+
+void GameController::closePassword() {
+    passwordLoaded_ = false;
+    surface_.closePassword();
+}
+
+void GameController::sysInfoClicked() {
+    StartSysInfo(*launcher_);
 }
 
 void GameController::redrawCards() {
@@ -96,14 +131,26 @@ void GameController::ShowBack(Int16 card) {
 
 void GameController::SetStatus(const std::string& text) {
     surface_.showStatus(text);
+    // A new game's empty status is no news.
+    if (!text.empty())
+        surface_.tellStatusNews(text);
 }
 
 void GameController::SetCloseTimer(bool on) {
     surface_.runCloseTimer(on);
 }
 
+// A hidden card cannot hold the focus: it comes back with the board if the
+// board had it and nothing else has taken it meanwhile.
 void GameController::SetBoardVisible(bool on) {
+    if (!on && boardShown_)
+        refocusOnShow_ = focusOnBoard_;
+    boardShown_ = on;
     surface_.showBoard(on);
+    if (on && refocusOnShow_ && surface_.focusIsFree())
+        surface_.focusCard(focused_);
+    if (on)
+        refocusOnShow_ = false;
 }
 
 void GameController::Beep() {
@@ -111,19 +158,22 @@ void GameController::Beep() {
 }
 
 void GameController::showError(const GameError& error) {
-    surface_.showError(gameErrorText(error.kind()));
+    surface_.showMessage(gameErrorText(error.kind()), kAppTitle, MessageKind::Error);
 }
 
 // Only a changed name is news: each one set costs a front end a trip to its
-// system, and a screen reader announces it.
+// system. A screen reader hears of the card under the focus at once.
 void GameController::nameCards() {
     for (int card = 0; card < kCardCount; ++card) {
         std::string name = shown_.description(card, model_);
         std::string& named = names_[static_cast<std::size_t>(card)];
-        if (name != named) {
-            named = std::move(name);
-            surface_.nameCard(card, named);
-        }
+        if (name == named)
+            continue;
+        const bool first = named.empty();
+        named = std::move(name);
+        surface_.nameCard(card, named);
+        if (!first && focusOnBoard_ && card == focused_)
+            surface_.tellCardNews(named);
     }
 }
 

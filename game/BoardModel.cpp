@@ -18,9 +18,8 @@ BoardModel::BoardModel(BoardView& view, RandomSource& random) : view_(view), ran
 
 void BoardModel::StartFirstGame() {
     random_.seedFromClock();
+    // The deal also clears Turned and empties the status text.
     Shuffle();
-    Turned_ = 0;
-    view_.SetStatus("");
 }
 
 void BoardModel::Shuffle() {

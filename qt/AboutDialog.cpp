@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -25,16 +24,9 @@ void setTextBlack(QLabel* label) {
 
 } // namespace
 
-void showPlainMessageBox(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                    QString::fromStdString(text));
-    box.addButton(QString::fromUtf8(kOkCaption), QMessageBox::AcceptRole);
-    box.exec();
-}
-
 AboutDialog::AboutDialog(const PictureSet& pictures, QWidget* owner,
-                         std::unique_ptr<SysInfoPlatform> platform)
-    : QDialog(owner), platform_(std::move(platform)) {
+                         std::function<void()> sysInfo)
+    : QDialog(owner), sysInfo_(std::move(sysInfo)) {
     // A tool window keeps out of the task bar; the hints leave the title bar
     // with its close box alone.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -101,16 +93,14 @@ void AboutDialog::Form_Load() {
 }
 
 void AboutDialog::cmdSysInfo_Click() {
-    StartSysInfo(*platform_);
+    sysInfo_();
 }
 
 void AboutDialog::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
     QPainter painter(this);
-    for (int index : {1, 0}) {
-        const frmAbout::LineBand line = frmAbout::line1(index);
+    for (const frmAbout::LineBand& line : frmAbout::line1Bands())
         painter.fillRect(toQRect(line.band), toQColor(line.colour));
-    }
 }
 
 } // namespace duomira

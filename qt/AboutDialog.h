@@ -1,11 +1,8 @@
 #pragma once
 
-#include "SysInfoPlatform.h"
-
 #include <QDialog>
 
-#include <memory>
-#include <string>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -14,20 +11,15 @@ namespace duomira {
 
 class PictureSet;
 
-// A modal message box with no icon and one button reading "확인".
-void showPlainMessageBox(const std::string& text, const std::string& title);
-
 // frmAbout: the game's title, a picture, a note from the author, and a button
-// that starts the system-information tool. Shown modal with exec(), created
+// for the system-information tool, which the game starts. Shown modal with exec(), created
 // afresh for every About command.
 class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Modal to its owner, the game's window: above it and on its screen.
-    AboutDialog(
-        const PictureSet& pictures, QWidget* owner,
-        std::unique_ptr<SysInfoPlatform> platform = makeSystemPlatform(showPlainMessageBox));
+    AboutDialog(const PictureSet& pictures, QWidget* owner, std::function<void()> sysInfo);
 
     QLabel* picture() const { return picIcon_; }
     QPushButton* okButton() const { return cmdOK_; }
@@ -43,7 +35,7 @@ private:
     void Form_Load();
     void cmdSysInfo_Click();
 
-    std::unique_ptr<SysInfoPlatform> platform_;
+    std::function<void()> sysInfo_;
     QLabel* picIcon_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdSysInfo_ = nullptr;

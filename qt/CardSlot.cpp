@@ -1,5 +1,7 @@
 #include "CardSlot.h"
 
+#include "BoardAccess.h"
+#include "GameController.h"
 #include "MainForm.h"
 
 #include <QAccessibleWidget>
@@ -23,7 +25,7 @@ public:
     }
     void doAction(const QString& action) override {
         if (action == pressAction()) {
-            emit static_cast<CardSlot*>(widget())->clicked();
+            static_cast<CardSlot*>(widget())->click();
         } else {
             QAccessibleWidget::doAction(action);
         }
@@ -39,7 +41,8 @@ QAccessibleInterface* accessibleCardSlot(const QString& className, QObject* obje
 
 } // namespace
 
-CardSlot::CardSlot(QWidget* parent) : QLabel(parent) {
+CardSlot::CardSlot(QWidget* parent, GameController& game, int card)
+    : QLabel(parent), game_(game), card_(card) {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(accessibleCardSlot);
         return true;
@@ -67,26 +70,45 @@ void CardSlot::showPicture(const QPixmap& picture) {
     resize(size.width() + border, size.height() + border);
 }
 
+void CardSlot::click() {
+    game_.cardPressed(card_);
+    game_.cardReleased(card_, true);
+}
+
 void CardSlot::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    if (event->button() == Qt::LeftButton)
+        game_.cardPressed(card_);
 }
 
 void CardSlot::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click) {
-        emit clicked();
-    }
+    if (event->button() == Qt::LeftButton)
+        game_.cardReleased(card_, rect().contains(event->position().toPoint()));
 }
 
 void CardSlot::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
+    if (event->button() == Qt::LeftButton)
+        game_.cardDoubleClicked(card_);
+}
+
+void CardSlot::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    game_.cardFocused(card_);
+}
+
+void CardSlot::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    game_.cardBlurred(card_);
 }
 
 namespace {
-std::optional<form1::CardKey> focusMoveOf(int key) {
-    switch (key) {
+std::optional<form1::CardKey> cardKeyOf(const QKeyEvent& event) {
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (event.key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return form1::CardKey::Turn;
     case Qt::Key_Left:
         return form1::CardKey::Left;
     case Qt::Key_Right:
@@ -99,24 +121,28 @@ std::optional<form1::CardKey> focusMoveOf(int key) {
         return form1::CardKey::Home;
     case Qt::Key_End:
         return form1::CardKey::End;
+    case Qt::Key_Tab:
+        return event.modifiers() & Qt::ShiftModifier ? form1::CardKey::Previous
+                                                     : form1::CardKey::Next;
+    case Qt::Key_Backtab:
+        return form1::CardKey::Previous;
     default:
         return std::nullopt;
     }
 }
 } // namespace
 
-void CardSlot::keyPressEvent(QKeyEvent* event) {
-    const int key = event->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        // A held key turns the card once, as a double click does.
-        if (!event->isAutoRepeat()) {
-            emit clicked();
+// Before QWidget's own handling, which would walk its focus chain on Tab:
+// the board's keys, Tab included, are the game's.
+bool CardSlot::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (const auto cardKey = cardKeyOf(key)) {
+            game_.cardKey(card_, *cardKey, key.isAutoRepeat());
+            return true;
         }
-    } else if (const auto move = focusMoveOf(key)) {
-        emit focusMoveRequested(*move);
-    } else {
-        QLabel::keyPressEvent(event);
     }
+    return QLabel::event(event);
 }
 
 void CardSlot::paintEvent(QPaintEvent* event) {

@@ -7,7 +7,6 @@
 #include "PasswordDialog.h"
 #include "QtTwips.h"
 #include "ScreenReaderNews.h"
-#include "SysInfoLauncher.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace duomira {
@@ -37,12 +37,13 @@ MainWindow::MainWindow(RandomSource& random) : game_(*this, random) {
     createBoard();
     createActions();
     statusNews_ = new StatusNews(this);
+    cardNews_ = new StatusNews(this);
     tClose_.setParent(this);
     tClose_.setObjectName(QStringLiteral("tClose"));
     tClose_.setInterval(form1::kCloseIntervalMs);
     connect(&tClose_, &QTimer::timeout, this, [this] { game_.closeTimerTicked(); });
 
-    Form_Load();
+    game_.start();
 }
 
 MainWindow::~MainWindow() {
@@ -59,9 +60,10 @@ void MainWindow::createBoard() {
     fCanvas_->setFont(koreanFont(form1::kCanvasFont));
     fCanvas_->setCursor(pictures_.handCursor());
     fCanvas_->setAutoFillBackground(true);
+    fCanvas_->installEventFilter(this);
 
     // Only slot 0 is designed; the others are copied from it as the board loads.
-    auto* first = new CardSlot(fCanvas_);
+    auto* first = new CardSlot(fCanvas_, game_, 0);
     first->move(twipsToPixels(form1::kSlotLeft), twipsToPixels(form1::kSlotTop));
     first->showPicture(pictures_.slotTemplate());
     pCard_[0] = first;
@@ -77,8 +79,9 @@ void MainWindow::addMenu(const char* caption) {
 }
 
 void MainWindow::addItem(const char* caption, form1::Command command) {
-    connect(menu_->addAction(fromUtf8(caption)), &QAction::triggered, this,
-            [this, command] { game_.command(command); });
+    QAction* item = menu_->addAction(fromUtf8(caption));
+    item->setData(static_cast<int>(command));
+    connect(item, &QAction::triggered, this, [this, command] { game_.command(command); });
 }
 
 void MainWindow::addSeparator() {
@@ -91,17 +94,15 @@ void MainWindow::addTitle(const char* caption, bool isStatus) {
         mnuCount_ = title;
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::centreWindow() {
     setFixedSize(sizeHint());
     centreOnScreen(*this);
-    layOutCards();
-    game_.load();
 }
 
 void MainWindow::layOutCards() {
     const form1::CardGrid grid = form1::measureCardGrid();
     for (int Pos = 1; Pos < kCardCount; ++Pos) {
-        auto* slot = new CardSlot(fCanvas_);
+        auto* slot = new CardSlot(fCanvas_, game_, Pos);
         slot->hide();
         slot->showPicture(pCard_[0]->pixmap());
         const PixelPoint corner = grid.corner(Pos);
@@ -109,37 +110,13 @@ void MainWindow::layOutCards() {
         slot->show();
         pCard_.at(static_cast<std::size_t>(Pos)) = slot;
     }
-    for (int Pos = 0; Pos < kCardCount; ++Pos) {
-        connectSlot(Pos);
-    }
-    installEventFilter(this);
-    fCanvas_->installEventFilter(this);
 }
 
-void MainWindow::connectSlot(int Pos) {
-    CardSlot* slot = pCard_.at(static_cast<std::size_t>(Pos));
-    connect(slot, &CardSlot::clicked, this, [this, Pos] { game_.cardClicked(Pos); });
-    connect(slot, &CardSlot::focusMoveRequested, this, [this, Pos](form1::CardKey key) {
-        card(form1::cardAfterKey(Pos, key))->setFocus(Qt::OtherFocusReason);
-    });
-    slot->installEventFilter(this);
-}
-
-// Any key on the board shows where the keyboard is; the next mouse press
-// hides it again, so that mouse play looks as it always has.
+// A press on the board's frame, between the cards, is the mouse's too.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        setFocusMarkShown(true);
-    } else if (event->type() == QEvent::MouseButtonPress) {
-        setFocusMarkShown(false);
-    }
+    if (watched == fCanvas_ && event->type() == QEvent::MouseButtonPress)
+        game_.boardPressed();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::setFocusMarkShown(bool shown) {
-    for (CardSlot* slot : pCard_) {
-        slot->setFocusMarkShown(shown);
-    }
 }
 
 void MainWindow::drawCard(int card, int picture) {
@@ -147,17 +124,8 @@ void MainWindow::drawCard(int card, int picture) {
         ->showPicture(picture < 0 ? pictures_.back() : pictures_.face(picture));
 }
 
-void MainWindow::nameCard(int card, const std::string& name) {
-    CardSlot& slot = *pCard_.at(static_cast<std::size_t>(card));
-    slot.setAccessibleName(QString::fromStdString(name));
-    announceFocusedCard(slot);
-}
-
 void MainWindow::showStatus(const std::string& text) {
     mnuCount_->setText(QString::fromStdString(text));
-    // The title's new name reaches the accessibility tree; screen readers are
-    // told the news as well.
-    statusNews_->tell(mnuCount_->text());
 }
 
 void MainWindow::runCloseTimer(bool on) {
@@ -176,16 +144,47 @@ void MainWindow::beep() {
     QApplication::beep();
 }
 
-void MainWindow::showError(const std::string& message) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle),
-                    QString::fromStdString(message), QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("gameErrorBox"));
+void MainWindow::focusCard(int card) {
+    pCard_.at(static_cast<std::size_t>(card))->setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::focusIsFree() const {
+    return focusWidget() == nullptr || !focusWidget()->isVisible();
+}
+
+void MainWindow::showFocusMark(bool shown) {
+    for (CardSlot* slot : pCard_)
+        slot->setFocusMarkShown(shown);
+}
+
+void MainWindow::nameCard(int card, const std::string& name) {
+    pCard_.at(static_cast<std::size_t>(card))->setAccessibleName(QString::fromStdString(name));
+}
+
+void MainWindow::tellCardNews(const std::string& name) {
+    cardNews_->tell(QString::fromStdString(name));
+}
+
+void MainWindow::tellStatusNews(const std::string& text) {
+    statusNews_->tell(QString::fromStdString(text));
+}
+
+void MainWindow::showMessage(const std::string& text, const std::string& title,
+                             MessageKind kind) {
+    const bool error = kind == MessageKind::Error;
+    QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                    QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, QApplication::activeModalWidget());
+    if (box.parentWidget() == nullptr)
+        box.setParent(this, box.windowFlags());
+    if (error)
+        box.setObjectName(QStringLiteral("gameErrorBox"));
     box.addButton(QString::fromUtf8(kOkCaption), QMessageBox::AcceptRole);
     box.exec();
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(pictures_, this);
+    AboutDialog about(pictures_, this, [this] { game_.sysInfoClicked(); });
     about.exec();
 }
 
@@ -194,9 +193,12 @@ void MainWindow::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void MainWindow::showPassword() {
-    if (fmGetPass_ == nullptr) {
-        fmGetPass_ = new PasswordDialog([this] { game_.accessNumberEntered(); }, screen());
+void MainWindow::showPassword(bool load) {
+    if (load) {
+        fmGetPass_ = new PasswordDialog(
+            [this](const std::string& text) { game_.passwordAnswered(text); }, screen());
+        connect(fmGetPass_, &PasswordDialog::closed, this,
+                [this] { game_.passwordClosed(); });
     }
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);
@@ -205,15 +207,14 @@ void MainWindow::showPassword() {
     fmGetPass_->activateWindow();
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
-    event->accept();
+void MainWindow::closePassword() {
+    if (fmGetPass_ != nullptr)
+        fmGetPass_->close();
 }
 
-void MainWindow::Form_Unload() {
-    if (fmGetPass_ != nullptr) {
-        fmGetPass_->close();
-    }
+void MainWindow::closeEvent(QCloseEvent* event) {
+    game_.unload();
+    event->accept();
 }
 
 } // namespace duomira

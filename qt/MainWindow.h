@@ -45,15 +45,24 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void centreWindow() override;
+    void layOutCards() override;
     void drawCard(int card, int picture) override;
-    void nameCard(int card, const std::string& name) override;
     void showStatus(const std::string& text) override;
     void runCloseTimer(bool on) override;
     void showBoard(bool on) override;
     void beep() override;
-    void showError(const std::string& message) override;
+    void focusCard(int card) override;
+    bool focusIsFree() const override;
+    void showFocusMark(bool shown) override;
+    void nameCard(int card, const std::string& name) override;
+    void tellCardNews(const std::string& name) override;
+    void tellStatusNews(const std::string& text) override;
+    void showMessage(const std::string& text, const std::string& title,
+                     MessageKind kind) override;
     void showAbout() override;
-    void showPassword() override;
+    void showPassword(bool load) override;
+    void closePassword() override;
     void endProgram() override;
 
     void addMenu(const char* caption) override;
@@ -61,13 +70,8 @@ private:
     void addSeparator() override;
     void addTitle(const char* caption, bool isStatus) override;
 
-    void Form_Load();
     void createBoard();
     void createActions();
-    void layOutCards();
-    void connectSlot(int Pos);
-    void setFocusMarkShown(bool shown);
-    void Form_Unload();
 
     PictureSet pictures_;
     GameController game_;
@@ -77,6 +81,7 @@ private:
     QMenu* menu_ = nullptr;
     QAction* mnuCount_ = nullptr;
     StatusNews* statusNews_ = nullptr;
+    StatusNews* cardNews_ = nullptr;
     QPointer<PasswordDialog> fmGetPass_;
 };
 

@@ -2,13 +2,13 @@
 
 #include "KoreanFonts.h"
 #include "Messages.h"
-#include "NumberReader.h"
 #include "PasswordForm.h"
 #include "QtTwips.h"
 #include "WindowManagerRequests.h"
 #include "WindowPlacement.h"
 
 #include <QIcon>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,8 +31,9 @@ QIcon noIcon() {
 
 } // namespace
 
-PasswordDialog::PasswordDialog(std::function<void()> allOpen, QScreen* screen)
-    : allOpen_(std::move(allOpen)) {
+PasswordDialog::PasswordDialog(std::function<void(const std::string&)> answered,
+                               QScreen* screen)
+    : answered_(std::move(answered)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window has no task-bar entry; the hints leave it a title bar
     // with the close box alone.
@@ -48,7 +49,6 @@ PasswordDialog::PasswordDialog(std::function<void()> allOpen, QScreen* screen)
     setAutoFillBackground(true);
 
     createControls();
-    Form_Load();
 
     // Centred on the game's screen: the dialog has no owner to centre on, and
     // the main window itself starts centred on its screen.
@@ -68,7 +68,8 @@ void PasswordDialog::createControls() {
     Command1_->setDefault(true);
     connect(Command1_, &QPushButton::clicked, this, &PasswordDialog::Command1_Click);
 
-    tPass_ = new QLineEdit(QString::fromUtf8(fmGetPass::kTPassLaidOutText), this);
+    // Made empty, as the dialog's load leaves it.
+    tPass_ = new QLineEdit(this);
     tPass_->setGeometry(twipsRect(fmGetPass::kTPass));
     tPass_->setFont(koreanFont(fmGetPass::kTPassFont));
     // Every typed character shows as "*", not as the style's own bullet.
@@ -88,14 +89,13 @@ void PasswordDialog::createControls() {
     tPass_->setFocus();
 }
 
-void PasswordDialog::Form_Load() {
-    tPass_->clear();
+void PasswordDialog::Command1_Click() {
+    answered_(tPass_->text().toStdString());
 }
 
-void PasswordDialog::Command1_Click() {
-    if (isAccessNumber(tPass_->text().toStdString()))
-        allOpen_();
-    close();
+void PasswordDialog::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    emit closed();
 }
 
 // The OK button is the default button and nothing is the cancel button:

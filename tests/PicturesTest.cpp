@@ -45,7 +45,7 @@ TEST(PictureSet, BoardShowsTheFaceDrawnForItsScreen) {
     test::TestRandom random(test::identityDeal()); // card 9 shows face 9
     MainWindow window(random);
     window.show();
-    window.game().cardClicked(9);
+    window.card(9)->click();
     const QImage shot = window.grab().toImage();
     const qreal ratio = shot.devicePixelRatio();
     const QString density = ratio == 2 ? "@2x" : ratio == 1.5 ? "@1.5x" : "";
