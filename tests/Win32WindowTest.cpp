@@ -2,6 +2,7 @@
 // control described (class, identifier, place in pixels, text, the styles
 // that make its behaviour, font) against one golden text, and the messages
 // the layer turns into the game's events.
+#include "ControlIds.h"
 #include "DpiAssets.h"
 #include "MainWindow.h"
 #include "Pictures.h"
@@ -203,7 +204,9 @@ protected:
 
     HWND slot(int index) const { return GetDlgItem(GetDlgItem(form1, 1), 100 + index); }
 
-    void command(UINT id) const { SendMessageW(form1, WM_COMMAND, id, 0); }
+    void command(form1::Command command) const {
+        SendMessageW(form1, WM_COMMAND, commandId(command), 0);
+    }
 
     static void pump() {
         MSG message;
@@ -318,7 +321,7 @@ TEST_F(Win32Window, Form1AsDesignedAtEachDensity) {
 }
 
 TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
-    command(22);
+    command(form1::Command::Password);
     HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(
@@ -347,7 +350,7 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     EXPECT_TRUE(window.takeDialogMessage(escape));
     EXPECT_TRUE(IsWindow(dialog)) << "Escape closed the password dialog";
     SetWindowTextW(GetDlgItem(dialog, 101), L"1");
-    command(22);
+    command(form1::Command::Password);
     EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";
     EXPECT_EQ(windowText(GetDlgItem(dialog, 101)), "1");
     SendMessageW(form1, WM_CLOSE, 0, 0);
@@ -357,14 +360,14 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
 }
 
 TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
-    command(22);
+    command(form1::Command::Password);
     HWND password = FindWindowW(nullptr, L"패스워드 입력");
     click(0, WM_LBUTTONDOWN);
     const std::string seen =
-        whileOpen([&] { command(11); }, L"토리무나 그림 맞추기 게임에 대하여..",
+        whileOpen([&] { command(form1::Command::About); }, L"토리무나 그림 맞추기 게임에 대하여..",
                   [&](HWND about) {
                       // A restart, as another program can post it.
-                      PostMessageW(form1, WM_COMMAND, 21, 0);
+                      PostMessageW(form1, WM_COMMAND, commandId(form1::Command::Start), 0);
                       pump();
                       const POINT origin = clientOrigin(about);
                       return std::to_string(origin.x) + "," + std::to_string(origin.y) +
@@ -393,13 +396,16 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
     EXPECT_EQ(window.model().Turned(), 1) << "a restart posted under About was carried out";
 }
 
-// A notification or a new density any program can post, with a pointer to
-// nowhere: nothing may change and nothing break. (A tick the game does not
-// await is the shared controller's to ignore.)
+// A notification, a card's click or a new density any program can post, with
+// a pointer to nowhere: nothing may change and nothing break. (A tick the
+// game does not await is the shared controller's to ignore.)
 TEST_F(Win32Window, MessagesFromOtherProgramsChangeNothing) {
     click(0, WM_LBUTTONDOWN);
-    for (HWND target : {form1, GetDlgItem(form1, 1)})
+    for (HWND target : {form1, GetDlgItem(form1, 1)}) {
         PostMessageW(target, WM_NOTIFY, 100, 16);
+        PostMessageW(target, WM_COMMAND, MAKEWPARAM(103, STN_CLICKED),
+                     reinterpret_cast<LPARAM>(slot(3)));
+    }
     PostMessageW(form1, WM_DPICHANGED, MAKEWPARAM(192, 192), 16);
     pump();
     EXPECT_EQ(window.model().Turned(), 1);
@@ -432,9 +438,12 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
         press(static_cast<UINT>(key));
         EXPECT_EQ(focusedCard(), to) << "key " << key << " on card " << from;
     }
-    surface.showBoard(false);
+    for (int card = 0; card < 12; ++card) { // the end-of-game blink hides the board
+        click(card, WM_LBUTTONDOWN);
+        click(card + 12, WM_LBUTTONDOWN);
+    }
     EXPECT_EQ(GetFocus(), form1) << "a hidden card kept the focus";
-    surface.showBoard(true);
+    SendMessageW(form1, WM_TIMER, kCloseTimerId, 0);
     EXPECT_EQ(focusedCard(), 23);
 }
 
@@ -503,7 +512,8 @@ TEST_F(Win32Window, TheCloseTimerTicksAfter300msTheBeepSoundsTheStatusIsTheLastT
 
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
     const std::string seen =
-        whileOpen([&] { surface.showError("오버플로가 발생했습니다."); }, L"Duomira",
+        whileOpen([&] { surface.showMessage("오버플로가 발생했습니다.", "Duomira", MessageKind::Error); },
+                  L"Duomira",
                   [](HWND box) {
                       std::string icon = " no error icon";
                       for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
@@ -518,9 +528,9 @@ TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
 }
 
 TEST_F(Win32Window, EndStopsTheProgramAtOnceAndClosesNoWindow) {
-    command(22);
+    command(form1::Command::Password);
     HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
-    command(12);
+    command(form1::Command::End);
     MSG quit{};
     ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program goes on";
     EXPECT_EQ(quit.wParam, 0U) << "exit code";

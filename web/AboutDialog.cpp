@@ -4,7 +4,8 @@
 #include "ClassicScheme.h"
 #include "Dom.h"
 #include "Messages.h"
-#include "SysInfoLauncher.h"
+
+#include <utility>
 
 namespace duomira::web {
 
@@ -18,14 +19,11 @@ val makeControl(const char* tag, const val& parent, const TwipsRect& box) {
 
 } // namespace
 
-AboutDialog::AboutDialog(const WebAssets& assets)
+AboutDialog::AboutDialog(const WebAssets& assets, std::function<void()> sysInfo)
     : assets_(assets), frame_(makeWindowFrame(FrameKind::Dialog, frmAbout::kCaption,
                                               twipsToPixels(frmAbout::kClient.width),
                                               twipsToPixels(frmAbout::kClient.height), true)),
-      cmdOK_(val::undefined()), picture_(val::undefined()),
-      platform_(makeSystemPlatform([](const std::string& text, const std::string& title) {
-          showMessageBox(text, title, false);
-      })) {
+      cmdOK_(val::undefined()), picture_(val::undefined()), sysInfo_(std::move(sysInfo)) {
     setStyle(frame_.client, "font", cssFont(kToolkitFont));
     createControls();
     const auto close = [this](const val&) { frame_.outer.call<void>("close"); };
@@ -34,8 +32,7 @@ AboutDialog::AboutDialog(const WebAssets& assets)
 }
 
 void AboutDialog::createControls() {
-    for (int index : {1, 0}) {
-        const frmAbout::LineBand line = frmAbout::line1(index);
+    for (const frmAbout::LineBand& line : frmAbout::line1Bands()) {
         val band = makeElement("div", frame_.client, "control");
         place(band, line.band);
         setStyle(band, "background", cssColour(line.colour));
@@ -90,7 +87,7 @@ void AboutDialog::Form_Load() {
 }
 
 void AboutDialog::cmdSysInfo_Click() {
-    StartSysInfo(*platform_);
+    sysInfo_();
 }
 
 } // namespace duomira::web

@@ -1,19 +1,18 @@
 #pragma once
 
-#include "SysInfoPlatform.h"
 #include "WebAssets.h"
 #include "WindowFrame.h"
 
-#include <memory>
+#include <functional>
 
 namespace duomira::web {
 
 // The About dialog frmAbout: modal, at its fixed place in the page, its
 // texts as designed; OK, Enter or Escape close it, and the system-information
-// button says the tool is unavailable here.
+// button asks the game for the tool, which is unavailable here.
 class AboutDialog {
 public:
-    explicit AboutDialog(const WebAssets& assets);
+    AboutDialog(const WebAssets& assets, std::function<void()> sysInfo);
     void showModal();
 
 private:
@@ -25,7 +24,7 @@ private:
     WindowFrame frame_;
     emscripten::val cmdOK_;
     emscripten::val picture_;
-    std::unique_ptr<SysInfoPlatform> platform_;
+    std::function<void()> sysInfo_;
 };
 
 } // namespace duomira::web

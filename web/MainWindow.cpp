@@ -2,7 +2,6 @@
 
 #include "Dom.h"
 #include "MainForm.h"
-#include "SysInfoLauncher.h"
 
 #include <emscripten/html5.h>
 
@@ -17,21 +16,23 @@ std::vector<val> unset() {
 }
 
 std::optional<form1::CardKey> cardKeyOf(const std::string& key, bool shift) {
-    if (key == "ArrowLeft")
-        return form1::CardKey::Left;
-    if (key == "ArrowRight")
-        return form1::CardKey::Right;
-    if (key == "ArrowUp")
-        return form1::CardKey::Up;
-    if (key == "ArrowDown")
-        return form1::CardKey::Down;
-    if (key == "Home")
-        return form1::CardKey::Home;
-    if (key == "End")
-        return form1::CardKey::End;
+    static const std::pair<const char*, form1::CardKey> keys[] = {
+        {" ", form1::CardKey::Turn},         {"Enter", form1::CardKey::Turn},
+        {"ArrowLeft", form1::CardKey::Left}, {"ArrowRight", form1::CardKey::Right},
+        {"ArrowUp", form1::CardKey::Up},     {"ArrowDown", form1::CardKey::Down},
+        {"Home", form1::CardKey::Home},      {"End", form1::CardKey::End}};
     if (key == "Tab")
         return shift ? form1::CardKey::Previous : form1::CardKey::Next;
+    for (const auto& [name, cardKey] : keys)
+        if (key == name)
+            return cardKey;
     return std::nullopt;
+}
+
+val makeLiveRegion(const val& parent) {
+    val region = makeElement("div", parent, "offscreen");
+    region.call<void>("setAttribute", std::string("role"), std::string("status"));
+    return region;
 }
 
 } // namespace
@@ -42,14 +43,17 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
                              twipsToPixels(form1::kClientHeight), false)),
       menuBar_(frame_.outer, [this](form1::Command command) { game_.command(command); }),
       fCanvas_(val::undefined()), pCard_(unset()), pictures_(unset()), marks_(unset()),
-      statusNews_(makeElement("div", frame_.outer, "offscreen")),
-      fmGetPass_([this] { game_.accessNumberEntered(); }, [this] { focusCard(); }),
-      frmAbout_(assets), game_(*this, random) {
+      statusNews_(makeLiveRegion(frame_.outer)), cardNews_(makeLiveRegion(frame_.outer)),
+      fmGetPass_([this](const std::string& text) { game_.passwordAnswered(text); },
+                 [this] {
+                     game_.passwordClosed();
+                     game_.windowFocused();
+                 }),
+      frmAbout_(assets, [this] { game_.sysInfoClicked(); }), game_(*this, random) {
     document().set("title", std::string(form1::kCaption));
     document().call<val>("querySelector", std::string("link[rel=icon]")).set("href", assets.icon());
     // The menu bar is made after the client area; in the window it lies above it.
     frame_.outer.call<void>("insertBefore", menuBar_.element(), frame_.client);
-    statusNews_.call<void>("setAttribute", std::string("role"), std::string("status"));
     setStyle(frame_.client, "background", cssColour(form1::kBackground));
     createBoard();
     // The menus' access keys wherever the focus is in the page, but not
@@ -59,8 +63,9 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
             menuBar_.takeAccessKey(event))
             event.call<void>("preventDefault");
     });
-    listen(frame_.outer, "menuclosed", [this](const val&) { focusCard(); });
-    Form_Load();
+    listen(frame_.outer, "menuclosed", [this](const val&) { game_.windowFocused(); });
+    game_.start();
+    game_.windowFocused();
     takeOverFirstFrame(frame_.outer);
 }
 
@@ -70,16 +75,14 @@ void MainWindow::createBoard() {
     setStyle(fCanvas_, "font", cssFont(form1::kCanvasFont));
     setStyle(fCanvas_, "cursor", assets_.handCursor());
     setText(makeElement("span", fCanvas_, "frame-caption"), form1::kCanvasCaption);
-    // The mouse hides the keyboard's focus mark until the next key.
-    listen(fCanvas_, "mousedown",
-           [this](const val&) { fCanvas_["classList"].call<void>("remove", std::string("keys")); });
+    listen(fCanvas_, "mousedown", [this](const val& event) {
+        if (event["button"].as<int>() == 0)
+            game_.boardPressed();
+    });
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::centreWindow() {
     centreInPage(frame_.outer);
-    layOutCards();
-    game_.load();
-    focusCard();
 }
 
 void MainWindow::layOutCards() {
@@ -97,33 +100,36 @@ void MainWindow::layOutCards() {
     }
 }
 
+// The second press of a double click is no click of its own: the game
+// decides, from the press, the release and the double click.
 void MainWindow::listenToCard(int Pos) {
     const val& slot = pCard_.at(static_cast<std::size_t>(Pos));
-    // The second click of a double click is no click of its own.
-    listen(slot, "click", [this, Pos](const val& event) {
-        if (event["detail"].as<int>() <= 1)
-            game_.cardClicked(Pos);
+    listen(slot, "mousedown", [this, Pos](const val& event) {
+        if (event["button"].as<int>() != 0)
+            return;
+        if (event["detail"].as<int>() > 1)
+            game_.cardDoubleClicked(Pos);
+        else
+            game_.cardPressed(Pos);
+    });
+    listen(slot, "mouseup", [this, Pos](const val& event) {
+        if (event["button"].as<int>() == 0)
+            game_.cardReleased(Pos, true);
     });
     listen(slot, "keydown", [this, Pos](const val& event) { onCardKey(Pos, event); });
-    listen(slot, "focus", [this, Pos](const val&) { focusedCard_ = Pos; });
+    listen(slot, "focus", [this, Pos](const val&) { game_.cardFocused(Pos); });
+    listen(slot, "blur", [this, Pos](const val&) { game_.cardBlurred(Pos); });
 }
 
 void MainWindow::onCardKey(int Pos, const val& event) {
-    const std::string key = event["key"].as<std::string>();
     if (event["altKey"].as<bool>() || event["ctrlKey"].as<bool>())
         return;
-    const bool turn = key == " " || key == "Enter";
-    const auto move = cardKeyOf(key, event["shiftKey"].as<bool>());
-    if (!turn && !move)
+    const auto key = cardKeyOf(event["key"].as<std::string>(), event["shiftKey"].as<bool>());
+    if (!key)
         return;
     event.call<void>("preventDefault");
     event.call<void>("stopPropagation");
-    addClasses(fCanvas_, "keys");
-    // A held key turns the card once, as a double click does.
-    if (turn && !event["repeat"].as<bool>())
-        game_.cardClicked(Pos);
-    else if (move)
-        pCard_.at(static_cast<std::size_t>(form1::cardAfterKey(Pos, *move))).call<void>("focus");
+    game_.cardKey(Pos, *key, event["repeat"].as<bool>());
 }
 
 PixelRect MainWindow::slotBox(int card) const {
@@ -151,16 +157,18 @@ void MainWindow::placeFocusMark(int card) {
            seen.height - 2 * inset});
 }
 
-void MainWindow::focusCard() const {
-    pCard_.at(static_cast<std::size_t>(focusedCard_)).call<void>("focus");
+void MainWindow::focusCard(int card) {
+    pCard_.at(static_cast<std::size_t>(card)).call<void>("focus");
 }
 
-// A hidden card loses the focus to the page: it comes back with the board,
-// unless the player has gone on elsewhere.
-void MainWindow::reclaimFocus() const {
+// A hidden card loses the focus to the page itself.
+bool MainWindow::focusIsFree() const {
     const val active = document()["activeElement"];
-    if (active.isNull() || active.strictlyEquals(document()["body"]))
-        focusCard();
+    return active.isNull() || active.strictlyEquals(document()["body"]);
+}
+
+void MainWindow::showFocusMark(bool shown) {
+    fCanvas_["classList"].call<void>("toggle", std::string("keys"), shown);
 }
 
 void MainWindow::drawCard(int card, int picture) {
@@ -181,8 +189,13 @@ void MainWindow::nameCard(int card, const std::string& name) {
 
 void MainWindow::showStatus(const std::string& text) {
     menuBar_.showStatus(text);
-    // The status title is in the menu bar; a screen reader hears the news
-    // from the page's status region.
+}
+
+void MainWindow::tellCardNews(const std::string& name) {
+    setText(cardNews_, name);
+}
+
+void MainWindow::tellStatusNews(const std::string& text) {
     setText(statusNews_, text);
 }
 
@@ -200,8 +213,6 @@ void MainWindow::runCloseTimer(bool on) {
 
 void MainWindow::showBoard(bool on) {
     setStyle(fCanvas_, "visibility", on ? "visible" : "hidden");
-    if (on)
-        reclaimFocus();
 }
 
 // A short tone: the page's sound, as the systems have their default beep.
@@ -218,16 +229,21 @@ void MainWindow::beep() {
     tone.call<void>("stop", now + 0.12);
 }
 
-void MainWindow::showError(const std::string& message) {
-    showMessageBox(message, kAppTitle, true);
+void MainWindow::showMessage(const std::string& text, const std::string& title,
+                             MessageKind kind) {
+    showMessageBox(text, title, kind == MessageKind::Error);
 }
 
 void MainWindow::showAbout() {
     frmAbout_.showModal();
 }
 
-void MainWindow::showPassword() {
-    fmGetPass_.show();
+void MainWindow::showPassword(bool load) {
+    fmGetPass_.show(load);
+}
+
+void MainWindow::closePassword() {
+    fmGetPass_.unload();
 }
 
 // As closing the program: the timer stops, the game's windows leave the page.

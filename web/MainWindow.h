@@ -23,26 +23,31 @@ public:
     MainWindow(const WebAssets& assets, RandomSource& random);
 
 private:
+    void centreWindow() override;
+    void layOutCards() override;
     void drawCard(int card, int picture) override;
-    void nameCard(int card, const std::string& name) override;
     void showStatus(const std::string& text) override;
     void runCloseTimer(bool on) override;
     void showBoard(bool on) override;
     void beep() override;
-    void showError(const std::string& message) override;
+    void focusCard(int card) override;
+    bool focusIsFree() const override;
+    void showFocusMark(bool shown) override;
+    void nameCard(int card, const std::string& name) override;
+    void tellCardNews(const std::string& name) override;
+    void tellStatusNews(const std::string& text) override;
+    void showMessage(const std::string& text, const std::string& title,
+                     MessageKind kind) override;
     void showAbout() override;
-    void showPassword() override;
+    void showPassword(bool load) override;
+    void closePassword() override;
     void endProgram() override;
 
-    void Form_Load();
     void createBoard();
-    void layOutCards();
     void listenToCard(int Pos);
     void onCardKey(int Pos, const emscripten::val& event);
     void placeFocusMark(int card);
     PixelRect slotBox(int card) const;
-    void focusCard() const;
-    void reclaimFocus() const;
     static void closeTimerTick(void* window);
 
     const WebAssets& assets_;
@@ -55,10 +60,11 @@ private:
     std::vector<emscripten::val> pictures_;
     std::vector<emscripten::val> marks_;
     std::array<PixelPoint, kCardCount> pictureSizes_{};
+    // Live regions, one for each kind of news.
     emscripten::val statusNews_;
+    emscripten::val cardNews_;
     emscripten::val audio_ = emscripten::val::undefined();
     long tClose_ = 0;
-    int focusedCard_ = 0;
     PasswordDialog fmGetPass_;
     AboutDialog frmAbout_;
     GameController game_;

@@ -2,7 +2,6 @@
 
 #include "Dom.h"
 #include "Messages.h"
-#include "NumberReader.h"
 #include "PasswordForm.h"
 
 #include <utility>
@@ -24,8 +23,9 @@ val makeControl(const char* tag, const val& parent, const TwipsRect& box, const 
 
 } // namespace
 
-PasswordDialog::PasswordDialog(std::function<void()> allOpen, std::function<void()> closed)
-    : allOpen_(std::move(allOpen)), closed_(std::move(closed)),
+PasswordDialog::PasswordDialog(std::function<void(const std::string&)> answered,
+                               std::function<void()> closed)
+    : answered_(std::move(answered)), closed_(std::move(closed)),
       frame_(makeWindowFrame(FrameKind::Dialog, fmGetPass::kCaption,
                              twipsToPixels(fmGetPass::kClientWidth),
                              twipsToPixels(fmGetPass::kClientHeight), true)),
@@ -64,8 +64,8 @@ void PasswordDialog::createControls() {
     setText(label, fmGetPass::kLabel1Caption);
 }
 
-void PasswordDialog::show() {
-    if (!frame_.outer["open"].as<bool>()) {
+void PasswordDialog::show(bool load) {
+    if (load) {
         Form_Load();
         frame_.outer.call<void>("show");
         centreInPage(frame_.outer);
@@ -80,9 +80,7 @@ void PasswordDialog::Form_Load() {
 }
 
 void PasswordDialog::Command1_Click() {
-    if (isAccessNumber(tPass_["value"].as<std::string>()))
-        allOpen_();
-    unload();
+    answered_(tPass_["value"].as<std::string>());
 }
 
 void PasswordDialog::unload() {

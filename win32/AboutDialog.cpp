@@ -9,6 +9,7 @@
 #include "Text.h"
 #include "WindowObject.h"
 
+#include <utility>
 #include <vector>
 
 namespace duomira {
@@ -35,11 +36,8 @@ BOOL CALLBACK disableOther(HWND window, LPARAM others) {
 
 } // namespace
 
-AboutDialog::AboutDialog(HINSTANCE instance, DpiAssets& assets)
-    : instance_(instance), assets_(assets),
-      platform_(makeSystemPlatform([this](const std::string& text, const std::string& title) {
-          showMessage(text, title);
-      })) {}
+AboutDialog::AboutDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> sysInfo)
+    : instance_(instance), assets_(assets), sysInfo_(std::move(sysInfo)) {}
 
 // Modal to the whole program: the system disables the owner, and About the
 // program's other windows (the password dialog), each given back after.
@@ -143,26 +141,20 @@ void AboutDialog::Form_Load() {
 }
 
 void AboutDialog::cmdSysInfo_Click() {
-    StartSysInfo(*platform_);
+    sysInfo_();
 }
 
 // The two elements of Line1, the grey one first: together an etched separator.
 void AboutDialog::paintLines() const {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(frmAbout_, &paint);
-    for (const int index : {1, 0}) {
-        const frmAbout::LineBand line = frmAbout::line1(index, dpi_);
+    for (const frmAbout::LineBand& line : frmAbout::line1Bands(dpi_)) {
         const RECT band = toRect(line.band);
         HBRUSH colour = CreateSolidBrush(toColorRef(line.colour));
         FillRect(dc, &band, colour);
         DeleteObject(colour);
     }
     EndPaint(frmAbout_, &paint);
-}
-
-// The launcher's plain message box: one button, no icon.
-void AboutDialog::showMessage(const std::string& text, const std::string& title) const {
-    MessageBoxW(frmAbout_, widen(text).c_str(), widen(title).c_str(), MB_OK);
 }
 
 } // namespace duomira

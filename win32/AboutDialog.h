@@ -1,23 +1,22 @@
 #pragma once
 
 #include "DpiAssets.h"
-#include "SysInfoPlatform.h"
 #include "Twips.h"
 
 #include <windows.h>
 
-#include <memory>
+#include <functional>
 
 namespace duomira {
 
 // The About dialog frmAbout: modal over the main window, fresh every time,
-// at a fixed place on the screen. Its system-information button runs the
-// launcher and leaves the dialog open. It is drawn at the density of the
+// at a fixed place on the screen. Its system-information button asks the
+// game for the tool and leaves the dialog open. It is drawn at the density of the
 // monitor it is on.
 class AboutDialog {
 public:
-    AboutDialog(HINSTANCE instance, DpiAssets& assets);
-    // The launcher's message box and the window procedure hold on to this object.
+    AboutDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> sysInfo);
+    // The window procedure holds on to this object.
     AboutDialog(const AboutDialog&) = delete;
     AboutDialog& operator=(const AboutDialog&) = delete;
 
@@ -32,12 +31,11 @@ private:
     void Form_Load();
     void cmdSysInfo_Click();
     void paintLines() const;
-    void showMessage(const std::string& text, const std::string& title) const;
 
     HINSTANCE instance_;
     DpiAssets& assets_;
     int dpi_ = kDesignDpi;
-    std::unique_ptr<SysInfoPlatform> platform_;
+    std::function<void()> sysInfo_;
     HWND frmAbout_ = nullptr;
 };
 

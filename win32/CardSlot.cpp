@@ -2,56 +2,44 @@
 
 #include "BoardAccess.h"
 #include "Boundary.h"
+#include "ControlIds.h"
+#include "GameController.h"
 #include "MainForm.h"
 #include "Pictures.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 namespace duomira {
 
 namespace {
 
-// The window's own words: the picture it shows, whether a left press began
-// on it, whether it has the focus (asking the system costs a trip to Wine's
-// server for each card the board draws), and whether it marks the focus.
+// The window's own words: the picture it shows, the game it is a card of
+// (none for a plain picture box), whether it has the focus (asking the
+// system costs a trip to Wine's server for each card the board draws), and
+// whether it marks the focus.
 constexpr int kPictureSlot = 0;
-constexpr int kPressedSlot = static_cast<int>(sizeof(LONG_PTR));
+constexpr int kGameSlot = static_cast<int>(sizeof(LONG_PTR));
 constexpr int kFocusSlot = 2 * static_cast<int>(sizeof(LONG_PTR));
 constexpr int kMarkSlot = 3 * static_cast<int>(sizeof(LONG_PTR));
 constexpr int kExtraBytes = 4 * static_cast<int>(sizeof(LONG_PTR));
 
-void setPressed(HWND slot, bool pressed) {
-    SetWindowLongPtrW(slot, kPressedSlot, pressed ? 1 : 0);
+GameController* gameOf(HWND slot) {
+    return reinterpret_cast<GameController*>(GetWindowLongPtrW(slot, kGameSlot));
 }
 
-bool isPressed(HWND slot) {
-    return GetWindowLongPtrW(slot, kPressedSlot) != 0;
+int cardOf(HWND slot) {
+    return GetDlgCtrlID(slot) - kFirstCardId;
 }
 
 bool hasFocus(HWND slot) {
     return GetWindowLongPtrW(slot, kFocusSlot) != 0;
 }
 
-bool takesFocus(HWND slot) {
-    return (GetWindowLongPtrW(slot, GWL_STYLE) & WS_TABSTOP) != 0;
-}
-
 bool marksFocus(HWND slot) {
     return GetWindowLongPtrW(slot, kMarkSlot) != 0;
-}
-
-// Wine keeps no keyboard cues (WM_QUERYUISTATE), so each box keeps its own.
-void setMarksFocus(HWND slot, bool marks) {
-    if (marks == marksFocus(slot))
-        return;
-    SetWindowLongPtrW(slot, kMarkSlot, marks ? 1 : 0);
-    if (hasFocus(slot))
-        InvalidateRect(slot, nullptr, FALSE);
 }
 
 // The picture and the sunken border around it.
@@ -146,70 +134,61 @@ bool releasedOver(HWND slot, LPARAM position) {
     return PtInRect(&box, point) != FALSE;
 }
 
-void sendClick(HWND slot) {
-    const auto id = static_cast<WORD>(GetDlgCtrlID(slot));
-    SendMessageW(GetParent(slot), WM_COMMAND, MAKEWPARAM(id, STN_CLICKED),
-                 reinterpret_cast<LPARAM>(slot));
-}
-
-const NMHDR* noteBeingSent = nullptr;
-
-void notifyParent(HWND slot, NMHDR& note) {
-    note.hwndFrom = slot;
-    note.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(slot));
-    const NMHDR* outer = std::exchange(noteBeingSent, &note);
-    SendMessageW(GetParent(slot), WM_NOTIFY, note.idFrom, reinterpret_cast<LPARAM>(&note));
-    noteBeingSent = outer;
-}
-
-void press(HWND slot) {
-    if (takesFocus(slot)) {
-        SetFocus(slot);
-        setMarksFocus(slot, false);
-    }
-    setPressed(slot, true);
+// The mouse, the keys and the focus go to the game as the card's own; the
+// game decides what is a click, a turn or a move.
+void press(HWND slot, GameController& game) {
     SetCapture(slot);
+    game.cardPressed(cardOf(slot));
 }
 
-void release(HWND slot, LPARAM position) {
-    const bool click = isPressed(slot) && releasedOver(slot, position);
-    setPressed(slot, false);
-    ReleaseCapture();
-    if (click)
-        sendClick(slot);
-}
-
-void keyDown(HWND slot, WPARAM key, LPARAM flags) {
-    const bool turns = key == VK_SPACE || key == VK_RETURN;
-    const std::optional<form1::CardKey> move = cardKeyOf(static_cast<UINT>(key));
-    if (!turns && !move)
-        return; // Escape leaving a menu, say: no card is the player's aim
-    setMarksFocus(slot, true);
-    if (turns) {
-        // A held key repeats; like the second press of a double click, a
-        // repeat is no click of its own.
-        if ((HIWORD(flags) & KF_REPEAT) == 0)
-            sendClick(slot);
+void release(HWND slot, GameController& game, LPARAM position) {
+    if (GetCapture() != slot)
         return;
-    }
-    NMKEY note{{}, static_cast<UINT>(key), HIWORD(flags)};
-    note.hdr.code = NM_KEYDOWN;
-    notifyParent(slot, note.hdr);
+    game.cardReleased(cardOf(slot), releasedOver(slot, position));
+    ReleaseCapture();
 }
 
-void focusChanged(HWND slot, bool focused, HWND other) {
+void focusChanged(HWND slot, GameController& game, bool focused) {
     SetWindowLongPtrW(slot, kFocusSlot, focused ? 1 : 0);
-    // The mark goes with the focus from box to box; coming from elsewhere
-    // (the window was inactive, the board hidden) a box marks it as it did.
-    if (focused && isCardSlot(other))
-        setMarksFocus(slot, marksFocus(other));
     // Without its mark a box looks the same with the focus or without.
     if (marksFocus(slot))
         InvalidateRect(slot, nullptr, FALSE);
-    if (focused) {
-        NMHDR note{};
-        note.code = NM_SETFOCUS;
-        notifyParent(slot, note);
+    if (focused)
+        game.cardFocused(cardOf(slot));
+    else
+        game.cardBlurred(cardOf(slot));
+}
+
+// What a card does with the input of its own window; false for a plain
+// picture box, which takes none.
+bool handleInput(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
+    GameController* game = gameOf(slot);
+    if (game == nullptr)
+        return false;
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        press(slot, *game);
+        return true;
+    case WM_LBUTTONUP:
+        release(slot, *game, lParam);
+        return true;
+    case WM_LBUTTONDBLCLK:
+        game->cardDoubleClicked(cardOf(slot));
+        return true;
+    case WM_CAPTURECHANGED:
+        // Taken away while the button was down: no click is to come.
+        game->cardReleased(cardOf(slot), false);
+        return true;
+    case WM_KEYDOWN:
+        if (const auto key = cardKeyOf(static_cast<UINT>(wParam)))
+            game->cardKey(cardOf(slot), *key, (HIWORD(lParam) & KF_REPEAT) != 0);
+        return true;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        focusChanged(slot, *game, message == WM_SETFOCUS);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -221,27 +200,10 @@ LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         // The picture covers the client: erasing it first would only flicker.
         return 1;
-    case WM_LBUTTONDOWN:
-        press(slot);
-        return 0;
-    case WM_LBUTTONUP:
-        release(slot, lParam);
-        return 0;
-    case WM_LBUTTONDBLCLK:
-        // The second press of a double click: no click begins here.
-        return 0;
-    case WM_CAPTURECHANGED:
-        setPressed(slot, false);
-        return 0;
-    case WM_KEYDOWN:
-        keyDown(slot, wParam, lParam);
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        focusChanged(slot, message == WM_SETFOCUS, reinterpret_cast<HWND>(wParam));
-        return 0;
     default:
-        return DefWindowProcW(slot, message, wParam, lParam);
+        return handleInput(slot, message, wParam, lParam)
+                   ? 0
+                   : DefWindowProcW(slot, message, wParam, lParam);
     }
 }
 
@@ -268,15 +230,26 @@ void registerCardSlotClass(HINSTANCE instance) {
 // the start-up's time: a slot is made at its final size, without a caption,
 // and a new picture of the same size resizes nothing.
 HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool visible,
-                    DWORD extraStyle) {
-    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | extraStyle;
+                    GameController* game) {
+    const DWORD style =
+        WS_CHILD | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0) | (game ? WS_TABSTOP : 0);
     const SIZE size = slotSize(picture);
     HWND slot = CreateWindowExW(
         WS_EX_CLIENTEDGE, kCardSlotClass, nullptr, style, corner.x, corner.y, size.cx, size.cy,
         parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     SetWindowLongPtrW(slot, kPictureSlot, reinterpret_cast<LONG_PTR>(picture));
+    SetWindowLongPtrW(slot, kGameSlot, reinterpret_cast<LONG_PTR>(game));
     return slot;
+}
+
+// Wine keeps no keyboard cues (WM_QUERYUISTATE), so each box keeps its own.
+void setMarksFocus(HWND slot, bool marks) {
+    if (marks == marksFocus(slot))
+        return;
+    SetWindowLongPtrW(slot, kMarkSlot, marks ? 1 : 0);
+    if (hasFocus(slot))
+        InvalidateRect(slot, nullptr, FALSE);
 }
 
 void showPicture(HWND slot, HBITMAP picture) {
@@ -291,6 +264,9 @@ void showPicture(HWND slot, HBITMAP picture) {
 // Shift turns Tab back.
 std::optional<form1::CardKey> cardKeyOf(UINT key) {
     switch (key) {
+    case VK_SPACE:
+    case VK_RETURN:
+        return form1::CardKey::Turn;
     case VK_LEFT:
         return form1::CardKey::Left;
     case VK_RIGHT:
@@ -308,10 +284,6 @@ std::optional<form1::CardKey> cardKeyOf(UINT key) {
     default:
         return std::nullopt;
     }
-}
-
-const NMHDR* cardNoteBeingSent() {
-    return noteBeingSent;
 }
 
 // By its class, so that a slot whose procedure someone wrapped still counts.

@@ -14,10 +14,8 @@ inline constexpr int kCanvasId = 1;
 inline constexpr int kFirstCardId = 100; // pCard(Index) is kFirstCardId + Index
 inline constexpr UINT_PTR kCloseTimerId = 1;
 
-inline constexpr UINT kAboutCommand = 11;
-inline constexpr UINT kEndCommand = 12;
-inline constexpr UINT kStartCommand = 21;
-inline constexpr UINT kPasswordCommand = 22;
+// A menu command's number is its place among the commands.
+inline constexpr UINT kFirstCommandId = 10;
 inline constexpr UINT kMuDummyCommand = 31;
 inline constexpr UINT kMnuCountCommand = 32;
 
@@ -32,27 +30,13 @@ inline constexpr int kLblDescriptionId = 203;
 inline constexpr int kLblTitleId = 204;
 
 inline UINT commandId(form1::Command command) {
-    switch (command) {
-    case form1::Command::About:
-        return kAboutCommand;
-    case form1::Command::End:
-        return kEndCommand;
-    case form1::Command::Start:
-        return kStartCommand;
-    case form1::Command::Password:
-        return kPasswordCommand;
-    case form1::Command::None:
-        break;
-    }
-    return 0;
+    return kFirstCommandId + static_cast<UINT>(command);
 }
 
 inline form1::Command commandOf(UINT id) {
-    for (const form1::Command command : {form1::Command::About, form1::Command::End,
-                                         form1::Command::Start, form1::Command::Password})
-        if (commandId(command) == id)
-            return command;
-    return form1::Command::None;
+    const UINT last = commandId(form1::Command::Password);
+    return id > kFirstCommandId && id <= last ? static_cast<form1::Command>(id - kFirstCommandId)
+                                              : form1::Command::None;
 }
 
 } // namespace duomira

@@ -8,12 +8,9 @@
 #include "DialogParts.h"
 #include "FormTypes.h"
 #include "Messages.h"
-#include "SysInfoLauncher.h"
 #include "Text.h"
 #include "WindowObject.h"
 #include "WindowPlacement.h"
-
-#include <commctrl.h>
 
 #include <stdexcept>
 
@@ -70,12 +67,14 @@ std::wstring menuCaption(HMENU menu, UINT id) {
 MainWindow::MainWindow(HINSTANCE instance, DpiAssets& assets, RandomSource& random)
     : instance_(instance), assets_(assets),
       background_(CreateSolidBrush(toColorRef(form1::kBackground))), game_(*this, random),
-      fmGetPass_(instance, assets, [this] { game_.accessNumberEntered(); }) {
+      fmGetPass_(
+          instance, assets, [this](const std::string& text) { game_.passwordAnswered(text); },
+          [this] { game_.passwordClosed(); }) {
     useDpi(static_cast<int>(GetDpiForSystem()));
     registerClasses();
     createWindow();
     createBoard();
-    Form_Load();
+    game_.start();
 }
 
 MainWindow::~MainWindow() {
@@ -143,8 +142,8 @@ void MainWindow::createBoard() {
     setCanvasCursor(fCanvas_, pictures_->handCursor());
     // Only slot 0 is designed; the others are copied from it as the board loads.
     const POINT corner{twipsToPixels(form1::kSlotLeft, dpi_), twipsToPixels(form1::kSlotTop, dpi_)};
-    pCard_[0] =
-        createCardSlot(fCanvas_, kFirstCardId, corner, pictures_->slotTemplate(), true, WS_TABSTOP);
+    pCard_[0] = createCardSlot(fCanvas_, kFirstCardId, corner, pictures_->slotTemplate(), true,
+                               &game_);
 }
 
 void MainWindow::rescale(int dpi) {
@@ -203,21 +202,18 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // While a modal window is up (About, a message box) this window is
-        // disabled: a command then can only come from another program.
-        if (IsWindowEnabled(form1_))
-            onCommand(wParam, lParam);
+        // disabled: a command then can only come from another program. The
+        // cards' clicks reach the game from the cards themselves.
+        if (IsWindowEnabled(form1_) && lParam == 0)
+            game_.command(commandOf(LOWORD(wParam)));
         return 0;
-    case WM_NOTIFY:
-        // Only the note a card is sending now is read; any other pointer may
-        // lead anywhere.
-        if (const NMHDR* note = cardNoteBeingSent(); note != nullptr &&
-                                                     reinterpret_cast<LPARAM>(note) == lParam &&
-                                                     GetParent(note->hwndFrom) == fCanvas_)
-            onNotify(*note);
+    case WM_PARENTNOTIFY:
+        // A press anywhere on the board, its frame or a card.
+        if (LOWORD(wParam) == WM_LBUTTONDOWN)
+            game_.boardPressed();
         return 0;
     case WM_SETFOCUS:
-        // The window is active: the keys go to the board.
-        focusCard();
+        game_.windowFocused();
         return 0;
     case WM_TIMER:
         if (wParam == kCloseTimerId)
@@ -231,7 +227,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             rescale(dpi);
         return 0;
     case WM_DESTROY:
-        Form_Unload();
+        game_.unload();
         PostQuitMessage(0);
         return 0;
     default:
@@ -239,39 +235,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
-    const int id = LOWORD(wParam);
-    if (lParam == 0) {
-        game_.command(commandOf(static_cast<UINT>(id)));
-        return;
-    }
-    const int Index = id - kFirstCardId;
-    if (HIWORD(wParam) == STN_CLICKED && Index >= 0 && Index < kCardCount)
-        game_.cardClicked(Index);
-}
-
-void MainWindow::onNotify(const NMHDR& note) {
-    const int card = static_cast<int>(note.idFrom) - kFirstCardId;
-    if (card < 0 || card >= kCardCount)
-        return;
-    if (note.code == NM_SETFOCUS)
-        focusedCard_ = card;
-    else if (note.code == NM_KEYDOWN)
-        if (const auto key = cardKeyOf(reinterpret_cast<const NMKEY&>(note).nVKey))
-            SetFocus(pCard_.at(static_cast<std::size_t>(form1::cardAfterKey(card, *key))));
-}
-
-// A hidden card cannot hold the focus: while the board is hidden the window
-// keeps it, and gives it back to its card when the board shows again.
-void MainWindow::focusCard() const {
-    if (IsWindowVisible(fCanvas_))
-        SetFocus(pCard_.at(static_cast<std::size_t>(focusedCard_)));
-}
-
-void MainWindow::Form_Load() {
+void MainWindow::centreWindow() {
     centreOnScreen(form1_);
-    layOutCards();
-    game_.load();
 }
 
 void MainWindow::layOutCards() {
@@ -285,7 +250,7 @@ void MainWindow::layOutCards() {
         const PixelPoint at = grid.corner(Pos, dpi_);
         const POINT corner{at.x, at.y};
         pCard_.at(static_cast<std::size_t>(Pos)) = createCardSlot(
-            fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true, WS_TABSTOP);
+            fCanvas_, kFirstCardId + Pos, corner, shownPicture(pCard_[0]), true, &game_);
     }
     SetWindowPos(pCard_[0], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -297,6 +262,25 @@ void MainWindow::drawCard(int card, int picture) {
 
 void MainWindow::nameCard(int card, const std::string& name) {
     SetWindowTextW(pCard_.at(static_cast<std::size_t>(card)), widen(name).c_str());
+}
+
+// The system tells screen readers of a changed window text itself.
+void MainWindow::tellCardNews(const std::string& /*name*/) {}
+
+void MainWindow::tellStatusNews(const std::string& /*text*/) {}
+
+void MainWindow::focusCard(int card) {
+    SetFocus(pCard_.at(static_cast<std::size_t>(card)));
+}
+
+// The window itself holds the focus while none of its cards can.
+bool MainWindow::focusIsFree() const {
+    return GetFocus() == form1_;
+}
+
+void MainWindow::showFocusMark(bool shown) {
+    for (HWND slot : pCard_)
+        setMarksFocus(slot, shown);
 }
 
 void MainWindow::showStatus(const std::string& text) {
@@ -320,24 +304,28 @@ void MainWindow::runCloseTimer(bool on) {
         KillTimer(form1_, kCloseTimerId);
 }
 
+// A hidden card keeps the focus unless it is taken away: the window holds it.
 void MainWindow::showBoard(bool on) {
     ShowWindow(fCanvas_, on ? SW_SHOWNA : SW_HIDE);
     if (!on && IsChild(fCanvas_, GetFocus()))
         SetFocus(form1_);
-    else if (on && GetFocus() == form1_)
-        focusCard();
 }
 
 void MainWindow::beep() {
     MessageBeep(MB_OK);
 }
 
-void MainWindow::showError(const std::string& message) {
-    MessageBoxW(form1_, widen(message).c_str(), widen(kAppTitle).c_str(), MB_OK | MB_ICONERROR);
+// An error of the game's is the main window's; the launcher's note is About's.
+void MainWindow::showMessage(const std::string& text, const std::string& title,
+                             MessageKind kind) {
+    const bool error = kind == MessageKind::Error;
+    HWND owner = error || GetActiveWindow() == nullptr ? form1_ : GetActiveWindow();
+    MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(),
+                MB_OK | (error ? MB_ICONERROR : 0));
 }
 
 void MainWindow::showAbout() {
-    AboutDialog about(instance_, assets_);
+    AboutDialog about(instance_, assets_, [this] { game_.sysInfoClicked(); });
     about.showModal(form1_);
 }
 
@@ -347,11 +335,11 @@ void MainWindow::endProgram() {
     PostQuitMessage(0);
 }
 
-void MainWindow::showPassword() {
+void MainWindow::showPassword(bool /*load*/) {
     fmGetPass_.show();
 }
 
-void MainWindow::Form_Unload() {
+void MainWindow::closePassword() {
     fmGetPass_.unload();
 }
 

@@ -4,7 +4,6 @@
 #include "DialogParts.h"
 #include "FormTypes.h"
 #include "Messages.h"
-#include "NumberReader.h"
 #include "PasswordForm.h"
 #include "Text.h"
 #include "WindowObject.h"
@@ -23,8 +22,11 @@ constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
 
 } // namespace
 
-PasswordDialog::PasswordDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> allOpen)
-    : instance_(instance), assets_(assets), allOpen_(std::move(allOpen)),
+PasswordDialog::PasswordDialog(HINSTANCE instance, DpiAssets& assets,
+                               std::function<void(const std::string&)> answered,
+                               std::function<void()> closed)
+    : instance_(instance), assets_(assets), answered_(std::move(answered)),
+      closed_(std::move(closed)),
       background_(CreateSolidBrush(toColorRef(fmGetPass::kBackground))),
       tPassBackground_(CreateSolidBrush(toColorRef(fmGetPass::kTPassBackground))) {}
 
@@ -67,7 +69,6 @@ INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         placeOnScreen();
         createControls();
         layOut();
-        Form_Load();
         SetFocus(tPass_);
         return FALSE; // the focus is set
     case WM_COMMAND:
@@ -91,6 +92,7 @@ INT_PTR PasswordDialog::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         attach<PasswordDialog>(fmGetPass_, nullptr);
         fmGetPass_ = nullptr;
+        closed_();
         return TRUE;
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
@@ -115,7 +117,8 @@ void PasswordDialog::placeOnScreen() const {
 void PasswordDialog::createControls() {
     Command1_ = createControl(fmGetPass_, L"BUTTON", widen(kOkCaption).c_str(),
                               WS_TABSTOP | BS_DEFPUSHBUTTON, {}, IDOK, nullptr);
-    tPass_ = createControl(fmGetPass_, L"EDIT", widen(fmGetPass::kTPassLaidOutText).c_str(),
+    // Made empty, as the dialog's load leaves it.
+    tPass_ = createControl(fmGetPass_, L"EDIT", L"",
                            WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, {}, kTPassId, nullptr,
                            WS_EX_CLIENTEDGE);
     SendMessageW(tPass_, EM_SETPASSWORDCHAR, static_cast<WPARAM>(fmGetPass::kPasswordCharacter), 0);
@@ -133,14 +136,8 @@ void PasswordDialog::layOut() {
     placeControl(Label1_, toPixels(fmGetPass::kLabel1, dpi_), fonts.label1.get());
 }
 
-void PasswordDialog::Form_Load() {
-    SetWindowTextW(tPass_, L"");
-}
-
 void PasswordDialog::Command1_Click() {
-    if (isAccessNumber(windowText(tPass_)))
-        allOpen_();
-    unload();
+    answered_(windowText(tPass_));
 }
 
 INT_PTR PasswordDialog::colourOf(HWND control, HDC dc) const {

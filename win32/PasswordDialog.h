@@ -7,16 +7,18 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 namespace duomira {
 
 // The password dialog fmGetPass: modeless and without an owner, so the board
-// stays playable; one at a time. OK reveals all cards for the access number
-// and closes it in every case; only OK and the close box close it. It is
-// drawn at the density of the monitor it is on.
+// stays playable. OK hands the typed text to the game, which closes it; only
+// OK and the close box close it. It is drawn at the density of the monitor
+// it is on.
 class PasswordDialog {
 public:
-    PasswordDialog(HINSTANCE instance, DpiAssets& assets, std::function<void()> allOpen);
+    PasswordDialog(HINSTANCE instance, DpiAssets& assets,
+                   std::function<void(const std::string&)> answered, std::function<void()> closed);
     ~PasswordDialog();
     PasswordDialog(const PasswordDialog&) = delete;
     PasswordDialog& operator=(const PasswordDialog&) = delete;
@@ -35,14 +37,14 @@ private:
     void placeOnScreen() const;
     void createControls();
     void layOut();
-    void Form_Load();
     void Command1_Click();
     INT_PTR colourOf(HWND control, HDC dc) const;
 
     HINSTANCE instance_;
     DpiAssets& assets_;
     int dpi_ = kDesignDpi;
-    std::function<void()> allOpen_;
+    std::function<void(const std::string&)> answered_;
+    std::function<void()> closed_;
     Brush background_;
     Brush tPassBackground_;
     HWND fmGetPass_ = nullptr;

@@ -108,8 +108,11 @@ class EndToEnd(unittest.TestCase):
     def trespasses(self, allowed, traces):
         # Every call of the traced game that starts a program (tried or done),
         # opens for writing, tries a change, uses a socket other than a local
-        # one or connects beyond the display, each path judged where it leads.
-        display, started = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":"), False
+        # one or connects beyond the display, each path judged where it leads;
+        # and the traces must show the game itself starting and reaching the
+        # display, or they are no evidence at all.
+        display = "/tmp/.X11-unix/X" + os.environ["DISPLAY"].strip(":")
+        started = connected = False
         for log in glob.glob(f"{traces}.*"):
             with open(log, encoding="utf-8", errors="replace") as trace:
                 calls = [c.groups() for c in map(CALL.match, trace) if c]
@@ -129,10 +132,14 @@ class EndToEnd(unittest.TestCase):
                     yield f"writes or changes {path}: {line}"
                 elif name == "socket" and "AF_UNIX" not in args:
                     yield f"opens a socket other than a local one: {line}"
-                elif name == "connect" and display not in args and ("connect", path) not in allowed:
+                elif name == "connect" and display in args:
+                    connected = connected or result == "0"
+                elif name == "connect" and ("connect", path) not in allowed:
                     yield f"connects to {path}: {line}"
                 elif name in ("bind", "listen") or name in ("sendto", "sendmsg") and "sa_family" in args:
                     yield f"offers or sends over a socket: {line}"
+        if not (started and connected):
+            yield f"no trace in {traces}.* of the game starting ({started}) and at the display ({connected})"
 
 
 if __name__ == "__main__":

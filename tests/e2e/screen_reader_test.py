@@ -19,7 +19,9 @@ from xscreen import TITLE, Screen, wait_until
 PROGRAM = sys.argv.pop(1)
 COLUMNS, CARDS = 8, 24
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
-CARD_SPOKEN = re.compile(r"^(\d)행 (\d)열, (.+?)(, 짝 맞춤)? push button\.$")
+# A card as Orca reads it where the focus comes to it ("... push button."),
+# and as the news of a card that turned under the focus ("notification ...").
+CARD_SPOKEN = re.compile(r"^(?:notification )?(\d)행 (\d)열, (.+?)(, 짝 맞춤)?(?: push button)?\.$")
 
 
 class Orca:
@@ -56,14 +58,17 @@ class Orca:
     def next_saying(self, wanted, what, since=None):
         """The first thing said since the last one taken (or since a mark)
         that matches."""
+        start = self.heard if since is None else since
         def found():
-            start = self.heard if since is None else since
             for index, said in enumerate(self.said()[start:], start):
                 if match := wanted(said):
                     self.heard = max(self.heard, index + 1)
                     return match
             return None
-        return wait_until(found, f"Orca to say {what}")
+        try:
+            return wait_until(found, f"Orca to say {what}")
+        except AssertionError as timeout:
+            raise AssertionError(f"{timeout}; Orca said: {self.said()[start:]}") from None
 
     def stop(self):
         # Orca's own way out can outlast a busy machine's patience; what it
@@ -152,6 +157,8 @@ class ScreenReader(unittest.TestCase):
                 # The card under the focus turns back after the interval, and says so.
                 self.hear_card(second, "뒷면")
         self.hear_status(f"{attempts}번째에 12개 성공했네요")
+        self.assertEqual(sorted(list(seen.values()).count(face) for face in set(seen.values())),
+                         [2] * 12, f"the faces Orca said: {seen}")
         # The password box, named for what it asks.
         screen = Screen(dict(os.environ))
         screen.menu(screen.wait_window(TITLE), "alt+g", "o")
