@@ -1,6 +1,6 @@
 #include "BoardAccess.h"
 
-#include "GameError.h"
+#include "CardArray.h"
 #include "PictureNames.h"
 
 #include <algorithm>
@@ -35,9 +35,9 @@ int cardAfterKey(int card, CardKey key) {
 }
 
 std::string cardDescription(int card, int shownPicture, bool matched) {
-    if (card < 0 || card >= kCardCount || shownPicture >= kPictureCount) {
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    }
+    subscript(card, kCardCount);
+    if (shownPicture >= 0)
+        subscript(shownPicture, kPictureCount);
     std::string text =
         std::to_string(card / kColumns + 1) + "행 " + std::to_string(card % kColumns + 1) + "열, ";
     text += shownPicture < 0 ? "뒷면" : kPictureNames[static_cast<std::size_t>(shownPicture)];
@@ -48,10 +48,7 @@ std::string cardDescription(int card, int shownPicture, bool matched) {
 }
 
 std::size_t ShownCards::slot(int card) {
-    if (card < 0 || card >= kCardCount) {
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    }
-    return static_cast<std::size_t>(card);
+    return subscript(card, kCardCount);
 }
 
 std::string ShownCards::description(int card, const BoardModel& model) const {

@@ -23,6 +23,9 @@ inline constexpr Rgb kHighlightText{255, 255, 255};
 inline constexpr Rgb kGrayText{128, 128, 128};
 inline constexpr Rgb kInfoWindow{255, 255, 225};
 inline constexpr Rgb kHotLight{0, 0, 255};
+inline constexpr Rgb kActiveCaption{0, 0, 128};
+inline constexpr Rgb kCaptionText{255, 255, 255};
+inline constexpr Rgb kDesktop{0, 128, 128};
 } // namespace classic
 
 // The toolkit's own font where a window names none (menus, the status

@@ -1,27 +1,12 @@
 #include "GameController.h"
 
+#include "CardArray.h"
 #include "GameError.h"
 #include "Messages.h"
 #include "NumberReader.h"
 #include "SysInfoLauncher.h"
 
 namespace duomira {
-
-namespace {
-
-// The card slots are a control array of their own: a card or a picture
-// without one is the game's subscript error, shown like any other.
-void checkSlot(int card) {
-    if (card < 0 || card >= kCardCount)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-}
-
-void checkPicture(int picture) {
-    if (picture < 0 || picture >= kPictureCount)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-}
-
-} // namespace
 
 GameController::GameController(GameSurface& surface, RandomSource& random,
                                std::unique_ptr<SysInfoPlatform> launcher)
@@ -116,15 +101,17 @@ void GameController::redrawCards() {
         surface_.drawCard(card, shown_.picture(card));
 }
 
+// The card slots and the picture holders are control arrays of their own: a
+// card or a picture without one is the game's subscript error, shown like any other.
 void GameController::ShowFace(Int16 card, Int16 picture) {
-    checkSlot(card);
-    checkPicture(picture);
+    subscript(card, kCardCount);
+    subscript(picture, kPictureCount);
     surface_.drawCard(card, picture);
     shown_.face(card, picture);
 }
 
 void GameController::ShowBack(Int16 card) {
-    checkSlot(card);
+    subscript(card, kCardCount);
     surface_.drawCard(card, -1);
     shown_.back(card);
 }

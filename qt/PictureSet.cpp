@@ -1,6 +1,6 @@
 #include "PictureSet.h"
 
-#include "GameError.h"
+#include "CardArray.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -134,9 +134,7 @@ PictureSet::PictureSet() : windowIcon_(loadIcon(QStringLiteral("icon.ico"))) {
 }
 
 const QPixmap& PictureSet::face(int picture) const {
-    if (picture < 0 || picture >= kFaceCount)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    QPixmap& face = faces_[static_cast<std::size_t>(picture)];
+    QPixmap& face = faces_[subscript(picture, kPictureCount)];
     if (face.isNull())
         face = loadBitmap(QStringLiteral("face%1").arg(picture, 2, 10, QLatin1Char('0')),
                           {ratio_, suffix_});

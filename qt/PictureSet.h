@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoardModel.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -15,8 +17,6 @@ namespace duomira {
 // ratio, marked with it, so they cover their designed size. Needs a QGuiApplication.
 class PictureSet {
 public:
-    static constexpr int kFaceCount = 12;
-
     PictureSet();
 
     // Throws GameError(SubscriptOutOfRange) for a picture outside 0..11.
@@ -32,7 +32,7 @@ public:
 private:
     qreal ratio_ = 1.0;
     QString suffix_; // of the files drawn for that ratio: face00@2x.bmp
-    mutable std::array<QPixmap, kFaceCount> faces_;
+    mutable std::array<QPixmap, kPictureCount> faces_;
     QPixmap back_;
     QPixmap slotTemplate_;
     QIcon windowIcon_;

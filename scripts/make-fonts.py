@@ -9,7 +9,7 @@ picture generator, and commit what it writes:
 
 The characters are every printable ASCII character, every character inside a
 string literal of the program's C++ sources (game/, forms/, dialogs/, qt/,
-win32/ and assets/), Qt's Korean texts of the password box's context menu,
+win32/, web/ and assets/), Qt's Korean texts of the password box's context menu,
 and the Hanja FreeType's auto-hinter measures Hangul fonts by. The test
 GameFonts.DrawEveryCharacterOfTheSourcesLiterals (tests/PicturesTest.cpp)
 checks the same literals against the committed fonts.
@@ -43,7 +43,7 @@ AUTOHINTER_CJK = ("他们你來們到和地对對就席我时時會来為能舰�
 
 
 def source_files():
-    for folder in ("game", "forms", "dialogs", "qt", "win32", "assets"):
+    for folder in ("game", "forms", "dialogs", "qt", "win32", "web", "assets"):
         for pattern in ("*.h", "*.cpp"):
             yield from sorted((ROOT / folder).rglob(pattern))
 

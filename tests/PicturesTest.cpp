@@ -25,7 +25,7 @@ QImage shown(const QPixmap& picture) {
 // have two sizes and the hand its hotspot in the corner.
 TEST(PictureSet, HoldsTheCommittedPictures) {
     const PictureSet set;
-    for (int p = 0; p < PictureSet::kFaceCount; ++p)
+    for (int p = 0; p < kPictureCount; ++p)
         EXPECT_EQ(shown(set.face(p)),
                   committed(QStringLiteral("face%1.bmp").arg(p, 2, 10, QChar('0'))))
             << p;
@@ -65,7 +65,7 @@ TEST(PictureSet, BoardShowsTheFaceDrawnForItsScreen) {
 TEST(GameFonts, DrawEveryCharacterOfTheSourcesLiterals) {
     QString texts;
     const QRegularExpression literal(R"re("((?:[^"\\\n]|\\.)*)")re");
-    for (const QString folder : {"game", "forms", "dialogs", "qt", "win32", "assets"}) {
+    for (const QString folder : {"game", "forms", "dialogs", "qt", "win32", "web", "assets"}) {
         QDirIterator files(DUOMIRA_ASSETS_DIR "/../" + folder, {"*.h", "*.cpp"}, QDir::Files,
                            QDirIterator::Subdirectories);
         while (files.hasNext()) {

@@ -1,7 +1,7 @@
 #include "WebAssets.h"
 
 #include "Dom.h"
-#include "GameError.h"
+#include "CardArray.h"
 
 #include <cstdio>
 #include <memory>
@@ -111,9 +111,7 @@ WebAssets::WebAssets() {
 }
 
 const std::string& WebAssets::face(int picture) const {
-    if (picture < 0 || picture >= static_cast<int>(pictures_.size()) - 1)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    return once(pictures_[static_cast<std::size_t>(picture)],
+    return once(pictures_[subscript(picture, kPictureCount)],
                 [picture] { return pictureSet(pictureName(picture)); });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardModel.h"
 #include "Twips.h"
 
 #include <emscripten/val.h>
@@ -31,8 +32,8 @@ public:
     void whenFontsReady(std::function<void()> ready) const;
 
 private:
-    mutable std::array<std::string, 13> pictures_; // the faces, then the back
-    mutable std::array<PixelPoint, 13> sizes_{};
+    mutable std::array<std::string, kPictureCount + 1> pictures_; // the faces, then the back
+    mutable std::array<PixelPoint, kPictureCount + 1> sizes_{};
     mutable std::string aboutPicture_;
     mutable std::string handCursor_;
     mutable std::string icon_;

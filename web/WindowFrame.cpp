@@ -1,8 +1,11 @@
 #include "WindowFrame.h"
 
 #include "Centring.h"
+#include "ClassicScheme.h"
 #include "Dom.h"
 #include "Messages.h"
+
+#include <utility>
 
 namespace duomira::web {
 
@@ -16,7 +19,7 @@ WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clie
     setText(makeElement("span", bar, "caption-text"), caption);
     if (closeBox) {
         frame.closeBox = makeElement("button", bar, "close-box");
-        frame.closeBox.call<void>("setAttribute", std::string("aria-label"), std::string("닫기"));
+        frame.closeBox.call<void>("setAttribute", std::string("aria-label"), std::string(kCloseCaption));
         frame.closeBox.set("tabIndex", -1);
     }
     frame.client = makeElement("div", frame.outer, "client");
@@ -29,6 +32,24 @@ void centreInPage(const val& outer) {
     const PixelRect view{0, 0, page["innerWidth"].as<int>(), page["innerHeight"].as<int>()};
     moveTo(outer, centredCorner(view, view, outer["offsetWidth"].as<int>(),
                                 outer["offsetHeight"].as<int>()));
+}
+
+void useClassicScheme() {
+    static const std::pair<const char*, Rgb> colours[] = {
+        {"--button-face", classic::kButtonFace},
+        {"--button-highlight", classic::kButtonHighlight},
+        {"--button-light", classic::kButtonLight},
+        {"--button-shadow", classic::kButtonShadow},
+        {"--button-dark-shadow", classic::kButtonDarkShadow},
+        {"--text", classic::kText},
+        {"--highlight", classic::kHighlight},
+        {"--highlight-text", classic::kHighlightText},
+        {"--active-caption", classic::kActiveCaption},
+        {"--caption-text", classic::kCaptionText},
+        {"--desktop", classic::kDesktop}};
+    const val style = document()["documentElement"]["style"];
+    for (const auto& [name, colour] : colours)
+        style.call<void>("setProperty", std::string(name), cssColour(colour));
 }
 
 void takeOverFirstFrame(const val& window) {

@@ -23,6 +23,10 @@ enum class FrameKind { Main, Dialog };
 WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clientWidth,
                             int clientHeight, bool closeBox);
 
+// The classic scheme's colours as the page's style sheet takes them: custom
+// properties of the page's root, --button-face and the like.
+void useClassicScheme();
+
 // The whole window, frame included, centred in the browser's window.
 void centreInPage(const emscripten::val& outer);
 

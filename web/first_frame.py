@@ -39,7 +39,7 @@ return slots.length === 24 && [...slots].every(s => s.getAttribute('aria-label')
     && [...w.querySelectorAll('img')].every(i => i.complete && i.naturalWidth);"""
 DEAL_SECONDS = 120  # a few at most here, with room for a machine four times slower
 WINDOW = """const w = document.querySelector('.window');
-return [w.outerHTML, w.offsetWidth, w.offsetHeight];"""
+return [w.outerHTML, w.offsetWidth, w.offsetHeight, document.documentElement.style.cssText];"""
 BACKS = 'srcset="back.png 1x, back@1.5x.png 1.5x, back@2x.png 2x"'
 CENTRED = ("#first-frame {{ z-index: 1; left: max(0px, round(up, (100vw - {0}px) / 2, 1px));"
            " top: max(0px, round(up, (100vh - {1}px) / 2, 1px)); }}")
@@ -117,12 +117,13 @@ def main():
     (PAGE / "index.html").write_text(template.replace(PLACE, ""), encoding="utf-8")
     server = serve(PAGE)
     try:
-        html, width, height = dealt_window(f"http://127.0.0.1:{server.server_port}/")
+        html, width, height, colours = dealt_window(f"http://127.0.0.1:{server.server_port}/")
     finally:
         server.shutdown()
     html = still_picture(html)
     fonts = first_fonts(html)
-    first = f"{fonts}\n{CENTRED.format(width, height)}\n"
+    # The program's colours, set on the page's root, are the frame's too.
+    first = f"{fonts}\n:root {{ {colours} }}\n{CENTRED.format(width, height)}\n"
     page = template.replace(PLACE, html).replace("/* first frame */", first)
     (PAGE / "index.html").write_text(page, encoding="utf-8")
 

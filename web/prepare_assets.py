@@ -17,7 +17,8 @@ from fontTools.ttLib import TTFont
 from PIL import Image
 
 ASSETS, PACKAGE, PAGE = (pathlib.Path(p) for p in sys.argv[1:4])
-PICTURES = [f"face{n:02d}" for n in range(12)] + ["back", "about_picture"]
+# Every face the generator drew (face00.bmp, face01.bmp, ...), the back and About's picture.
+PICTURES = sorted(p.stem for p in ASSETS.glob("face[0-9][0-9].bmp")) + ["back", "about_picture"]
 DENSITIES = ["", "@1.5x", "@2x"]
 BULLET = 0x2022
 

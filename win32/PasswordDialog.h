@@ -29,7 +29,6 @@ public:
     void unload();
     // Gives the open dialog its keys (Tab, Enter); true when it took the message.
     bool takeDialogMessage(MSG& message) const;
-    HWND window() const { return fmGetPass_; }
 
 private:
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

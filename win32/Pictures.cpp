@@ -1,6 +1,6 @@
 #include "Pictures.h"
 
-#include "GameError.h"
+#include "CardArray.h"
 #include "Resources.h"
 
 #include <iterator>
@@ -11,7 +11,7 @@ namespace duomira {
 
 namespace {
 
-static_assert(IDB_FACE11 == IDB_FACE00 + kFaceCount - 1, "one bitmap per face");
+static_assert(IDB_FACE11 == IDB_FACE00 + kPictureCount - 1, "one bitmap per face");
 
 // The densities the resources carry, as the dots per inch each is drawn for.
 constexpr int kDensityDpis[] = {96, 144, 192};
@@ -95,7 +95,7 @@ Pictures::Pictures(HINSTANCE instance, int dpi)
       aboutIcon_(loadIcon(instance, IDI_ABOUT, SM_CXICON, dpi)),
       aboutIconSmall_(loadIcon(instance, IDI_ABOUT, SM_CXSMICON, dpi)),
       handCursor_(loadCursor(instance, IDCUR_BOARD_HAND, dpi)) {
-    for (int p = 0; p < kFaceCount; ++p)
+    for (int p = 0; p < kPictureCount; ++p)
         faces_[static_cast<std::size_t>(p)] = loadBitmap(instance, IDB_FACE00 + p, dpi);
 }
 
@@ -115,9 +115,7 @@ Pictures::~Pictures() {
 // The holders are a control array of their own: a picture index without a
 // holder is the game's subscript error, shown like any other.
 HBITMAP Pictures::face(Int16 picture) const {
-    if (picture < 0 || picture >= kFaceCount)
-        throw GameError(GameErrorKind::SubscriptOutOfRange);
-    return faces_[static_cast<std::size_t>(picture)];
+    return faces_[subscript(picture, kPictureCount)];
 }
 
 SIZE pictureSize(HBITMAP picture) {

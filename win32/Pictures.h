@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardModel.h"
 #include "Int16.h"
 
 #include <windows.h>
@@ -7,8 +8,6 @@
 #include <array>
 
 namespace duomira {
-
-inline constexpr int kFaceCount = 12;
 
 // Every picture the windows show at one density, loaded from the program's
 // resources before a window of that density appears and kept for the whole
@@ -33,7 +32,7 @@ public:
     HCURSOR handCursor() const { return handCursor_; }
 
 private:
-    std::array<HBITMAP, kFaceCount> faces_{};
+    std::array<HBITMAP, kPictureCount> faces_{};
     HBITMAP back_;
     HBITMAP slotTemplate_;
     HBITMAP aboutPicture_;

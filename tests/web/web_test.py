@@ -126,12 +126,14 @@ class Page(unittest.TestCase):
         face = lambda card: self.names()[card].split(", ")[1]
 
         other = 1
-        while True:  # a miss: cards 0 and 1, dealt anew while they are a pair
+        for _ in range(100):  # a miss: cards 0 and 1, dealt anew while they are a pair
             slots[0].click()
             slots[other].click()
             if face(other) != face(0):
                 break
             self.keys("g", "s", alt=True)
+        else:
+            self.fail("cards 0 and 1 a pair in a hundred deals")
         self.assertRegex(self.status(), r"^\d+회$")
         wait_until(lambda: face(other) == "뒷면", "the miss to turn back")
 
@@ -162,8 +164,8 @@ class Page(unittest.TestCase):
         a, b = pairs.pop()  # by keys alone, from the card with the focus
         focused = lambda: slots.index(driver.switch_to.active_element)
         for card, key in ((a, Keys.SPACE), (b, Keys.ENTER)):
-            while focused() != card:
-                self.keys(Keys.TAB)
+            self.keys(*[Keys.TAB] * ((card - focused()) % 24))  # Tab goes round the board
+            self.assertEqual(focused(), card)
             self.keys(key)
         self.assertEqual(driver.execute_script(
             "return getComputedStyle(document.activeElement.querySelector('.focus-mark')).display"), "block")
