@@ -80,17 +80,18 @@ web-run: web
 	@echo "The game: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web
 
-# The long soak: the real window, offscreen, under SOAK_EVENTS seeded player
-# events. SOAK_SEED replays a run; unset, a fresh seed is drawn and printed.
-SOAK_EVENTS ?= 1000000
+# The long soak: the game through the controller every front end runs, under
+# SOAK_EVENTS seeded player events. SOAK_SEED replays a run; unset, a fresh
+# seed is drawn and printed.
+SOAK_EVENTS ?= 10000000
 
 .PHONY: soak
 soak: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target window_test
+	@cmake --build $(BUILD) -j $(JOBS) --target game_test
 	@seed='$(SOAK_SEED)'; seed=$${seed:-$$(od -An -N4 -tu4 /dev/urandom | tr -d ' ')}; \
 	echo "soak seed $$seed (replay: make soak SOAK_SEED=$$seed)"; \
 	SOAK_EVENTS=$(SOAK_EVENTS) SOAK_SEED=$$seed \
-		$(BUILD)/tests/window_test --gtest_filter='WindowTest.Soak*'
+		$(BUILD)/tests/game_test --gtest_filter='Soak.*'
 
 # The Debian package: $(BUILD)/duomira_<version>_<arch>.deb, for `sudo apt install ./<file>`.
 .PHONY: package

@@ -24,8 +24,7 @@ void setTextBlack(QLabel* label) {
 
 } // namespace
 
-AboutDialog::AboutDialog(const PictureSet& pictures, QWidget* owner,
-                         std::function<void()> sysInfo)
+AboutDialog::AboutDialog(const PictureSet& pictures, QWidget* owner, std::function<void()> sysInfo)
     : QDialog(owner), sysInfo_(std::move(sysInfo)) {
     // A tool window keeps out of the task bar; the hints leave the title bar
     // with its close box alone.

@@ -169,8 +169,7 @@ void MainWindow::tellStatusNews(const std::string& text) {
     statusNews_->tell(QString::fromStdString(text));
 }
 
-void MainWindow::showMessage(const std::string& text, const std::string& title,
-                             MessageKind kind) {
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageKind kind) {
     const bool error = kind == MessageKind::Error;
     QMessageBox box(error ? QMessageBox::Critical : QMessageBox::NoIcon,
                     QString::fromStdString(title), QString::fromStdString(text),
@@ -197,8 +196,7 @@ void MainWindow::showPassword(bool load) {
     if (load) {
         fmGetPass_ = new PasswordDialog(
             [this](const std::string& text) { game_.passwordAnswered(text); }, screen());
-        connect(fmGetPass_, &PasswordDialog::closed, this,
-                [this] { game_.passwordClosed(); });
+        connect(fmGetPass_, &PasswordDialog::closed, this, [this] { game_.passwordClosed(); });
     }
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);

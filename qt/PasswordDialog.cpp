@@ -7,8 +7,8 @@
 #include "WindowManagerRequests.h"
 #include "WindowPlacement.h"
 
-#include <QIcon>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,8 +31,7 @@ QIcon noIcon() {
 
 } // namespace
 
-PasswordDialog::PasswordDialog(std::function<void(const std::string&)> answered,
-                               QScreen* screen)
+PasswordDialog::PasswordDialog(std::function<void(const std::string&)> answered, QScreen* screen)
     : answered_(std::move(answered)) {
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window has no task-bar entry; the hints leave it a title bar

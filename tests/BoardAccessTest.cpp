@@ -23,39 +23,6 @@ TEST(BoardAccess, ACardSaysWhereItIsAndWhatItShows) {
     EXPECT_THROW(cardDescription(0, 12, false), GameError);
 }
 
-TEST(BoardAccess, ArrowsStopAtTheGridsEdgesTabWrapsAround) {
-    // clang-format off
-    const struct { int from; CardKey key; int to; } moves[] = {
-        {9, CardKey::Left, 8},    {8, CardKey::Left, 8},    {9, CardKey::Right, 10},
-        {7, CardKey::Right, 7},   {15, CardKey::Right, 15}, {9, CardKey::Up, 1},
-        {3, CardKey::Up, 3},      {9, CardKey::Down, 17},   {19, CardKey::Down, 19},
-        {20, CardKey::Home, 16},  {20, CardKey::End, 23},   {5, CardKey::Next, 6},
-        {23, CardKey::Next, 0},   {5, CardKey::Previous, 4}, {0, CardKey::Previous, 23}};
-    // clang-format on
-    for (const auto& [from, key, to] : moves)
-        EXPECT_EQ(cardAfterKey(from, key), to) << "from " << from << ", key " << int(key);
-}
-
-// What every front end makes of the menu table, a line a step.
-struct RecordedMenu : MenuBuilder {
-    std::string steps;
-    void addMenu(const char* caption) override { steps += std::string("[") + caption; }
-    void addItem(const char* caption, Command command) override {
-        steps += std::string(" ") + caption + "=" + std::to_string(static_cast<int>(command));
-    }
-    void addSeparator() override { steps += " -"; }
-    void addTitle(const char* caption, bool isStatus) override {
-        steps += std::string(isStatus ? " status " : " title ") + caption;
-    }
-};
-
-TEST(MenuBar, EveryFrontEndBuildsTheTableInOrder) {
-    RecordedMenu bar;
-    buildMenuBar(bar);
-    EXPECT_EQ(bar.steps, "[파일(&F) 대하여..(&A)=1 - 종료=2[게임(&G) 다시 시작(&S)=3 - "
-                         "패스워드(&O)...=4 title  status 횟수");
-}
-
 // Slots are 84 pixels wide with a 2-pixel border, 79 apart; the frame is 641 x 321.
 TEST(SlotGeometry, WhatShowsOfAPictureIsCutByTheNextSlotAndTheFrame) {
     const PixelRect picture{2, 2, 80, 80};

@@ -423,14 +423,20 @@ TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
     EXPECT_EQ(window.model().Turned(), 0);
 }
 
-TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
+// The keys as the window hands them to the game; what each does is the
+// controller's rule, and its edges its own test.
+TEST_F(Win32Window, KeysTurnAndMoveOverTheBoardWithTheirMarkAndItsFocusComesBackWithIt) {
     window.show(SW_SHOW);
     EXPECT_EQ(focusedCard(), 0);
+    EXPECT_TRUE(shows(0, pictures.back())) << "marked before any key";
+    press(VK_SPACE);
+    press(VK_SPACE, KF_REPEAT << 16);
+    EXPECT_EQ(window.model().Turned(), 1) << "a held key clicked again";
+    EXPECT_EQ(windowText(slot(0)), "1행 1열, 사과");
     BYTE keys[256]{};
-    // Each key once; where they stop at the grid's edges is the shared rule's own test.
-    const int cases[][4] = {{9, 0, VK_LEFT, 8},  {9, 0, VK_RIGHT, 10}, {9, 0, VK_UP, 1},
-                            {9, 0, VK_DOWN, 17}, {20, 0, VK_HOME, 16}, {20, 0, VK_END, 23},
-                            {23, 0, VK_TAB, 0},  {0, 0x80, VK_TAB, 23}};
+    const int cases[][4] = {{9, 0, VK_LEFT, 8},  {9, 0, VK_RIGHT, 10},  {9, 0, VK_UP, 1},
+                            {9, 0, VK_DOWN, 17}, {20, 0, VK_HOME, 16},  {20, 0, VK_END, 23},
+                            {23, 0, VK_TAB, 0},  {0, 0x80, VK_TAB, 23}, {0, 0, VK_RIGHT, 1}};
     for (const auto& [from, shift, key, to] : cases) {
         keys[VK_SHIFT] = static_cast<BYTE>(shift);
         SetKeyboardState(keys);
@@ -438,6 +444,11 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
         press(static_cast<UINT>(key));
         EXPECT_EQ(focusedCard(), to) << "key " << key << " on card " << from;
     }
+    EXPECT_FALSE(shows(1, pictures.back())) << "no focus mark after a key";
+    EXPECT_FALSE(shows(1, pictures.back(), {70, 5, 75, 74})) << "the mark's right side hidden";
+    click(2, WM_LBUTTONDOWN);
+    EXPECT_EQ(focusedCard(), 2) << "a click left the focus where it was";
+    EXPECT_TRUE(shows(2, pictures.face(window.model().CardPic(2)))) << "marked after a click";
     for (int card = 0; card < 12; ++card) { // the end-of-game blink hides the board
         click(card, WM_LBUTTONDOWN);
         click(card + 12, WM_LBUTTONDOWN);
@@ -445,29 +456,6 @@ TEST_F(Win32Window, KeysMoveTheFocusOverTheBoardAndItComesBackWithTheBoard) {
     EXPECT_EQ(GetFocus(), form1) << "a hidden card kept the focus";
     SendMessageW(form1, WM_TIMER, kCloseTimerId, 0);
     EXPECT_EQ(focusedCard(), 23);
-}
-
-TEST_F(Win32Window, SpaceOrEnterTurnTheFocusedCardOnceAndItsTextSaysWhatItShows) {
-    window.show(SW_SHOW);
-    EXPECT_EQ(windowText(slot(0)), "1행 1열, 뒷면");
-    press(VK_SPACE);
-    press(VK_SPACE, KF_REPEAT << 16);
-    press(VK_RETURN, KF_REPEAT << 16);
-    EXPECT_EQ(window.model().TryCount(), 1) << "a held key clicked again";
-    EXPECT_EQ(windowText(slot(0)), "1행 1열, 사과");
-}
-
-TEST_F(Win32Window, TheFocusMarkShowsAfterAKeyAndGoesAtAPressOfTheMouse) {
-    window.show(SW_SHOW);
-    EXPECT_TRUE(shows(0, pictures.back())) << "marked before any key";
-    press(VK_ESCAPE);
-    EXPECT_TRUE(shows(0, pictures.back())) << "marked after Escape";
-    press(VK_RIGHT);
-    EXPECT_FALSE(shows(1, pictures.back())) << "no focus mark after a key";
-    EXPECT_FALSE(shows(1, pictures.back(), {70, 5, 75, 74})) << "the mark's right side hidden";
-    click(2, WM_LBUTTONDOWN);
-    EXPECT_EQ(focusedCard(), 2) << "a click left the focus where it was";
-    EXPECT_TRUE(shows(2, pictures.face(window.model().CardPic(2)))) << "marked after a click";
 }
 
 TEST_F(Win32Window, ASlotTakesTheSizeOfItsPictureInASunkenBorder) {
@@ -511,18 +499,18 @@ TEST_F(Win32Window, TheCloseTimerTicksAfter300msTheBeepSoundsTheStatusIsTheLastT
 }
 
 TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
-    const std::string seen =
-        whileOpen([&] { surface.showMessage("오버플로가 발생했습니다.", "Duomira", MessageKind::Error); },
-                  L"Duomira",
-                  [](HWND box) {
-                      std::string icon = " no error icon";
-                      for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
-                           part = GetWindow(part, GW_HWNDNEXT))
-                          if (SendMessageW(part, STM_GETICON, 0, 0) ==
-                              reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
-                              icon = " error icon";
-                      return windowText(GetDlgItem(box, 0xFFFF)) + icon;
-                  });
+    const std::string seen = whileOpen(
+        [&] { surface.showMessage("오버플로가 발생했습니다.", "Duomira", MessageKind::Error); },
+        L"Duomira",
+        [](HWND box) {
+            std::string icon = " no error icon";
+            for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
+                 part = GetWindow(part, GW_HWNDNEXT))
+                if (SendMessageW(part, STM_GETICON, 0, 0) ==
+                    reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
+                    icon = " error icon";
+            return windowText(GetDlgItem(box, 0xFFFF)) + icon;
+        });
     EXPECT_EQ(seen, "오버플로가 발생했습니다. error icon");
     EXPECT_TRUE(IsWindow(form1));
 }

@@ -229,8 +229,7 @@ void MainWindow::beep() {
     tone.call<void>("stop", now + 0.12);
 }
 
-void MainWindow::showMessage(const std::string& text, const std::string& title,
-                             MessageKind kind) {
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageKind kind) {
     showMessageBox(text, title, kind == MessageKind::Error);
 }
 

@@ -1,7 +1,7 @@
 #include "WebAssets.h"
 
-#include "Dom.h"
 #include "CardArray.h"
+#include "Dom.h"
 
 #include <cstdio>
 #include <memory>

@@ -19,7 +19,8 @@ WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clie
     setText(makeElement("span", bar, "caption-text"), caption);
     if (closeBox) {
         frame.closeBox = makeElement("button", bar, "close-box");
-        frame.closeBox.call<void>("setAttribute", std::string("aria-label"), std::string(kCloseCaption));
+        frame.closeBox.call<void>("setAttribute", std::string("aria-label"),
+                                  std::string(kCloseCaption));
         frame.closeBox.set("tabIndex", -1);
     }
     frame.client = makeElement("div", frame.outer, "client");

@@ -20,21 +20,23 @@ ASSETS, PACKAGE, PAGE = (pathlib.Path(p) for p in sys.argv[1:4])
 # Every face the generator drew (face00.bmp, face01.bmp, ...), the back and About's picture.
 PICTURES = sorted(p.stem for p in ASSETS.glob("face[0-9][0-9].bmp")) + ["back", "about_picture"]
 DENSITIES = ["", "@1.5x", "@2x"]
-BULLET = 0x2022
+# What browsers mask a password with: Chromium's bullet, Firefox's black circle.
+BULLETS = [0x2022, 0x25CF]
 
 
 def password_font(source, target):
-    # The regular face cut down to its asterisk, drawn for the bullet too.
+    # The regular face cut down to its asterisk, drawn for the bullets too.
     font = TTFont(source)
     asterisk = font.getBestCmap()[ord("*")]
     for table in font["cmap"].tables:
         if table.isUnicode():
-            table.cmap[BULLET] = asterisk
+            for bullet in BULLETS:
+                table.cmap[bullet] = asterisk
     options = subset.Options()
     options.flavor = "woff2"
     options.name_IDs = ["*"]
     cutter = subset.Subsetter(options)
-    cutter.populate(unicodes=[ord("*"), BULLET])
+    cutter.populate(unicodes=[ord("*"), *BULLETS])
     cutter.subset(font)
     font["name"].setName("Duomira Password", 1, 3, 1, 0x409)
     font.flavor = "woff2"

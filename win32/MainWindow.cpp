@@ -142,8 +142,8 @@ void MainWindow::createBoard() {
     setCanvasCursor(fCanvas_, pictures_->handCursor());
     // Only slot 0 is designed; the others are copied from it as the board loads.
     const POINT corner{twipsToPixels(form1::kSlotLeft, dpi_), twipsToPixels(form1::kSlotTop, dpi_)};
-    pCard_[0] = createCardSlot(fCanvas_, kFirstCardId, corner, pictures_->slotTemplate(), true,
-                               &game_);
+    pCard_[0] =
+        createCardSlot(fCanvas_, kFirstCardId, corner, pictures_->slotTemplate(), true, &game_);
 }
 
 void MainWindow::rescale(int dpi) {
@@ -316,8 +316,7 @@ void MainWindow::beep() {
 }
 
 // An error of the game's is the main window's; the launcher's note is About's.
-void MainWindow::showMessage(const std::string& text, const std::string& title,
-                             MessageKind kind) {
+void MainWindow::showMessage(const std::string& text, const std::string& title, MessageKind kind) {
     const bool error = kind == MessageKind::Error;
     HWND owner = error || GetActiveWindow() == nullptr ? form1_ : GetActiveWindow();
     MessageBoxW(owner, widen(text).c_str(), widen(title).c_str(),

@@ -52,8 +52,7 @@ private:
     void nameCard(int card, const std::string& name) override;
     void tellCardNews(const std::string& name) override;
     void tellStatusNews(const std::string& text) override;
-    void showMessage(const std::string& text, const std::string& title,
-                     MessageKind kind) override;
+    void showMessage(const std::string& text, const std::string& title, MessageKind kind) override;
     void showAbout() override;
     void showPassword(bool load) override;
     void closePassword() override;

@@ -26,8 +26,7 @@ PasswordDialog::PasswordDialog(HINSTANCE instance, DpiAssets& assets,
                                std::function<void(const std::string&)> answered,
                                std::function<void()> closed)
     : instance_(instance), assets_(assets), answered_(std::move(answered)),
-      closed_(std::move(closed)),
-      background_(CreateSolidBrush(toColorRef(fmGetPass::kBackground))),
+      closed_(std::move(closed)), background_(CreateSolidBrush(toColorRef(fmGetPass::kBackground))),
       tPassBackground_(CreateSolidBrush(toColorRef(fmGetPass::kTPassBackground))) {}
 
 PasswordDialog::~PasswordDialog() {
@@ -118,9 +117,8 @@ void PasswordDialog::createControls() {
     Command1_ = createControl(fmGetPass_, L"BUTTON", widen(kOkCaption).c_str(),
                               WS_TABSTOP | BS_DEFPUSHBUTTON, {}, IDOK, nullptr);
     // Made empty, as the dialog's load leaves it.
-    tPass_ = createControl(fmGetPass_, L"EDIT", L"",
-                           WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, {}, kTPassId, nullptr,
-                           WS_EX_CLIENTEDGE);
+    tPass_ = createControl(fmGetPass_, L"EDIT", L"", WS_TABSTOP | ES_PASSWORD | ES_AUTOHSCROLL, {},
+                           kTPassId, nullptr, WS_EX_CLIENTEDGE);
     SendMessageW(tPass_, EM_SETPASSWORDCHAR, static_cast<WPARAM>(fmGetPass::kPasswordCharacter), 0);
     Label1_ = createControl(fmGetPass_, L"STATIC", widen(fmGetPass::kLabel1Caption).c_str(),
                             SS_LEFT | SS_NOPREFIX, {}, kLabel1Id, nullptr);
