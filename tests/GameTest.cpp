@@ -338,9 +338,14 @@ TEST(Soak, EveryRuleHoldsAfterEveryPlayerEvent) {
         for (int c = 0; c < kCardCount && model.Turned() == 1 && roll % 2 == 0; ++c)
             if (c != model.FirstCard() && model.CardPic(c) == model.CardPic(model.FirstCard()))
                 card = std::to_string(c);
+        const auto onCard = [&card](std::string moves) { // each # the card
+            for (auto at = moves.find('#'); at != std::string::npos; at = moves.find('#', at))
+                moves.replace(at, 1, card);
+            return moves;
+        };
         std::string moves = roll < 45   ? card
-                            : roll < 55 ? "p" + card + " u" + card + " d" + card + " u" + card
-                            : roll < 65 ? "k" + card + keys[roll % 10]
+                            : roll < 55 ? onCard("p# u# d# u#") // a double click
+                            : roll < 65 ? onCard(std::string("k#") + keys[roll % 10])
                             : roll < 85 ? "t"
                             : roll < 87 ? "r"
                             : roll < 91 ? "P"

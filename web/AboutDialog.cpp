@@ -76,8 +76,7 @@ void AboutDialog::showModal() {
     frame_.outer.call<void>("showModal");
     // The client area's corner at its designed place in the page.
     const PixelRect client = toPixels(frmAbout::kClient);
-    moveTo(frame_.outer, {client.left - frame_.client["offsetLeft"].as<int>(),
-                          client.top - frame_.client["offsetTop"].as<int>()});
+    placeInPage(frame_.outer, PixelPoint{client.left, client.top});
     cmdOK_.call<void>("focus");
 }
 

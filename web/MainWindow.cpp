@@ -79,10 +79,12 @@ void MainWindow::createBoard() {
         if (event["button"].as<int>() == 0)
             game_.boardPressed();
     });
+    // A long press on a card is a press, not a call for the browser's menu.
+    listen(fCanvas_, "contextmenu", [](const val& event) { event.call<void>("preventDefault"); });
 }
 
 void MainWindow::centreWindow() {
-    centreInPage(frame_.outer);
+    placeInPage(frame_.outer);
 }
 
 void MainWindow::layOutCards() {

@@ -68,7 +68,7 @@ void PasswordDialog::show(bool load) {
     if (load) {
         Form_Load();
         frame_.outer.call<void>("show");
-        centreInPage(frame_.outer);
+        placeInPage(frame_.outer);
     }
     // The front: the last dialog in the page lies above the others.
     document()["body"].call<void>("appendChild", frame_.outer);

@@ -5,6 +5,9 @@
 #include "Dom.h"
 #include "Messages.h"
 
+#include <algorithm>
+#include <cmath>
+#include <string>
 #include <utility>
 
 namespace duomira::web {
@@ -28,11 +31,58 @@ WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clie
     return frame;
 }
 
-void centreInPage(const val& outer) {
+namespace {
+
+// Where a placed window goes, kept on its element: "centre", or the designed
+// corner of its client area as "x y".
+constexpr char kPlacement[] = "placement";
+
+void fitInPage(const val& outer) {
     const val page = val::global("window");
     const PixelRect view{0, 0, page["innerWidth"].as<int>(), page["innerHeight"].as<int>()};
-    moveTo(outer, centredCorner(view, view, outer["offsetWidth"].as<int>(),
-                                outer["offsetHeight"].as<int>()));
+    const int width = outer["offsetWidth"].as<int>();
+    const int height = outer["offsetHeight"].as<int>();
+    const double scale = std::min(
+        {1.0, static_cast<double>(view.width) / width, static_cast<double>(view.height) / height});
+    setStyle(outer, "transform", scale < 1 ? "scale(" + std::to_string(scale) + ")" : "none");
+    const int shownWidth = static_cast<int>(std::ceil(width * scale));
+    const int shownHeight = static_cast<int>(std::ceil(height * scale));
+    const std::string placement = outer["dataset"][kPlacement].as<std::string>();
+    PixelPoint corner = centredCorner(view, view, shownWidth, shownHeight);
+    if (placement != "centre") {
+        const val client = outer.call<val>("querySelector", std::string(".client"));
+        const auto space = placement.find(' ');
+        corner = {std::stoi(placement.substr(0, space)) - client["offsetLeft"].as<int>(),
+                  std::stoi(placement.substr(space + 1)) - client["offsetTop"].as<int>()};
+        corner.x = std::max(0, std::min(corner.x, view.width - shownWidth));
+        corner.y = std::max(0, std::min(corner.y, view.height - shownHeight));
+    }
+    moveTo(outer, corner);
+}
+
+void fitEveryWindow() {
+    const val windows =
+        document().call<val>("querySelectorAll", ".window[data-" + std::string(kPlacement) + "]");
+    for (int i = 0; i < windows["length"].as<int>(); ++i)
+        fitInPage(windows[i]);
+}
+
+} // namespace
+
+void placeInPage(const val& outer, std::optional<PixelPoint> designedClientCorner) {
+    static const bool following = [] {
+        // The browser's window has no dataset, where listen notes its handler: a plain one does.
+        val page = val::global("window");
+        page.set("dataset", val::object());
+        listen(page, "resize", [](const val&) { fitEveryWindow(); });
+        return true;
+    }();
+    (void)following;
+    outer["dataset"].set(kPlacement, designedClientCorner
+                                         ? std::to_string(designedClientCorner->x) + " " +
+                                               std::to_string(designedClientCorner->y)
+                                         : std::string("centre"));
+    fitInPage(outer);
 }
 
 void useClassicScheme() {
@@ -88,7 +138,7 @@ void showMessageBox(const std::string& text, const std::string& title, bool erro
     // Escape closes a box whose one button is OK.
     listen(box.outer, "cancel", close);
     box.outer.call<void>("showModal");
-    centreInPage(box.outer);
+    placeInPage(box.outer);
     ok.call<void>("focus");
 }
 

@@ -4,6 +4,7 @@
 
 #include <emscripten/val.h>
 
+#include <optional>
 #include <string>
 
 namespace duomira::web {
@@ -27,8 +28,14 @@ WindowFrame makeWindowFrame(FrameKind kind, const std::string& caption, int clie
 // properties of the page's root, --button-face and the like.
 void useClassicScheme();
 
-// The whole window, frame included, centred in the browser's window.
-void centreInPage(const emscripten::val& outer);
+// Places a window in the browser's window: the whole of it, frame included,
+// centred, or its client area's corner at a designed place. Where the page
+// is too small for it (a phone, a zoom, a small window), the window is
+// scaled down as a whole to fit, and moved as little as it takes to lie
+// inside. Every window so placed is placed again whenever the page's size
+// changes: a resize, a zoom, a turn of the phone.
+void placeInPage(const emscripten::val& outer,
+                 std::optional<PixelPoint> designedClientCorner = std::nullopt);
 
 // The page comes with the main window's first frame already drawn in its
 // HTML (taken at build time from this program's own window after the deal):

@@ -80,10 +80,10 @@ def dealt_window(address):
 
 
 def still_picture(html):
-    html = re.sub(r' (data-on\w+|role|tabindex|aria-[\w-]+)="[^"]*"', "", html)
+    html = re.sub(r' (data-[\w-]+|role|tabindex|aria-[\w-]+)="[^"]*"', "", html)
     html = re.sub(r'srcset="blob:[^"]*"', BACKS, html)
     html = re.sub(r" cursor: image-set\(.*?\) 0 0, pointer;", "", html)
-    html = re.sub(r'^<div class="window" style="left: \d+px; top: \d+px;"',
+    html = re.sub(r'^<div class="window" style="[^"]*"',
                   '<div class="window" id="first-frame" inert aria-hidden="true"', html)
     if "blob:" in html or 'id="first-frame"' not in html:
         sys.exit("first_frame.py: the window holds what the page cannot show without the program")

@@ -28,6 +28,13 @@ PAGE, ASSETS = sys.argv[1:3]
 del sys.argv[1:3]
 CAPTION = "토리무나 그림 맞추기 게임"
 ALL = "return [...document.querySelectorAll('.slot')].map(s => s.getAttribute('aria-label'))"
+TONES = """window.tones = []; const start = OscillatorNode.prototype.start;
+OscillatorNode.prototype.start = function (...at) { tones.push(this.frequency.value); return start.apply(this, at); };"""
+# Each card's turn with the page's own clock: [card, shows its back, milliseconds].
+TURNS = """const pictures = [...document.querySelectorAll('.slot img')], back = pictures[0].srcset;
+window.turns = []; new MutationObserver(changes => changes.forEach(c => turns.push(
+    [pictures.indexOf(c.target), c.target.srcset == back, performance.now()]))).observe(
+    document.querySelector('.frame'), {subtree: true, attributeFilter: ['srcset']});"""
 
 
 class Page(unittest.TestCase):
@@ -55,9 +62,15 @@ class Page(unittest.TestCase):
         self.addCleanup(self.driver.quit)
         self.driver.execute_cdp_cmd("Network.enable", {})
         self.driver.execute_cdp_cmd("Network.setBlockedURLs", {"urls": list(blocked)})
-        if viewport:
+        if viewport:  # width, height, and for a phone its pixel ratio and touch
+            width, height, phone_ratio = (*viewport, 0)[:3]
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-                "width": viewport[0], "height": viewport[1], "deviceScaleFactor": 0, "mobile": False})
+                "width": width, "height": height, "deviceScaleFactor": phone_ratio,
+                "mobile": bool(phone_ratio)})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                        {"enabled": bool(phone_ratio), "maxTouchPoints": 5})
+        # Every tone the page starts, at the boundary the browser gives its sounds.
+        self.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": TONES})
         self.driver.get(f"http://127.0.0.1:{self.port}/")
         if blocked:
             return
@@ -80,6 +93,37 @@ class Page(unittest.TestCase):
     def keys(self, *keys, alt=False):
         chain = ActionChains(self.driver).key_down(Keys.ALT) if alt else ActionChains(self.driver)
         (chain.send_keys(*keys).key_up(Keys.ALT) if alt else chain.send_keys(*keys)).perform()
+
+    def tap(self, element):
+        x, y = self.driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]",
+            element)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def inside(self, element):
+        return self.driver.execute_script("""const r = arguments[0].getBoundingClientRect();
+            return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5""",
+                                          element)
+
+    def test_any_screen_and_zoom(self):
+        # A phone (touch), a tablet, and a 1001 x 700 window at 200 % and at 50 % zoom,
+        # as the page lays out for them.
+        for viewport in ((375, 667, 3), (768, 1024, 2), (500, 350), (2002, 1400)):
+            with self.subTest(viewport=viewport):
+                self.open("1", viewport=viewport)
+                window = self.driver.find_element(By.CSS_SELECTOR, ".window")
+                self.assertTrue(self.inside(window), f"the window beyond the page: {window.rect}")
+                self.tap(self.slots[23]) if len(viewport) == 3 else self.slots[23].click()
+                wait_until(lambda: not self.names()[23].endswith("뒷면"), "the last card to turn")
+                self.keys("f", "a", alt=True)
+                ok = wait_until(lambda: self.driver.find_elements(
+                    By.CSS_SELECTOR, "dialog[open] .push.default"), "About")[0]
+                self.assertTrue(self.inside(ok), f"About's OK out of reach: {ok.rect}")
+                self.tap(ok) if len(viewport) == 3 else ok.click()
+                wait_until(lambda: not self.driver.find_elements(By.CSS_SELECTOR, "dialog[open]"),
+                           "About closed by its OK")
+                self.driver.quit()
 
     def test_density_pictures(self):
         for ratio, suffix in (("1", ""), ("1.5", "@1.5x"), ("2", "@2x")):
@@ -125,8 +169,10 @@ class Page(unittest.TestCase):
         self.assertEqual(driver.find_element(By.CSS_SELECTOR, ".menubar").text.split(), ["파일(F)", "게임(G)"])
         face = lambda card: self.names()[card].split(", ")[1]
 
+        driver.execute_script(TURNS)
         other = 1
         for _ in range(100):  # a miss: cards 0 and 1, dealt anew while they are a pair
+            driver.execute_script("turns.length = 0; tones.length = 0")
             slots[0].click()
             slots[other].click()
             if face(other) != face(0):
@@ -136,6 +182,11 @@ class Page(unittest.TestCase):
             self.fail("cards 0 and 1 a pair in a hundred deals")
         self.assertRegex(self.status(), r"^\d+회$")
         wait_until(lambda: face(other) == "뒷면", "the miss to turn back")
+        # The designed 300 ms, and not a frame or two more than the page's clock allows
+        # a loaded machine; no tone for a miss.
+        (_, _, shown), (_, _, hidden) = [t for t in driver.execute_script("return turns") if t[0] == other]
+        self.assertTrue(300 <= hidden - shown < 400, f"turned back after {hidden - shown} ms")
+        self.assertEqual(driver.execute_script("return tones"), [])
 
         self.keys("g", "o", alt=True)
         entry = driver.switch_to.active_element
@@ -170,6 +221,7 @@ class Page(unittest.TestCase):
         self.assertEqual(driver.execute_script(
             "return getComputedStyle(document.activeElement.querySelector('.focus-mark')).display"), "block")
         self.assertRegex(self.status(), r"^\d+번째에 1개 그림이 열렸습니다$")
+        self.assertEqual(driver.execute_script("return tones"), [880], "the pair's one tone")
         self.assertTrue(self.names()[a].endswith(", 짝 맞춤"))
 
         driver.execute_script("""const frame = document.querySelector('.frame'); window.seen = [];
