@@ -125,6 +125,14 @@ class Page(unittest.TestCase):
                            "About closed by its OK")
                 self.driver.quit()
 
+    def test_opened_from_disk_it_says_what_to_do(self):
+        self.open("1", ["*duomira.js"])
+        self.driver.get(f"file://{os.path.abspath(PAGE)}/index.html")
+        notice = wait_until(lambda: self.driver.find_elements(By.CSS_SELECTOR, ".from-disk"), "the notice")
+        self.assertIn("웹 서버에 올려서 열어 주세요", notice[0].text)
+        self.assertTrue(self.inside(notice[0]))
+        self.assertFalse(self.driver.find_elements(By.ID, "first-frame"), "a window that never starts")
+
     def test_density_pictures(self):
         for ratio, suffix in (("1", ""), ("1.5", "@1.5x"), ("2", "@2x")):
             with self.subTest(ratio=ratio):
