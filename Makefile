@@ -76,6 +76,13 @@ web: DEPS = web
 web: deps
 	@BUILD=$(BUILD) JOBS=$(JOBS) scripts/web-build.sh
 
+# The page in one HTML file that plays from disk, zipped with the licences:
+# $(BUILD)/duomira-<version>-web.zip, the same bytes from any clone.
+.PHONY: web-dist
+web-dist: web
+	@cmake -S . -B $(BUILD)/web-build -DDUOMIRA_DIST_DIR=$(abspath $(BUILD)) >/dev/null
+	@cmake --build $(BUILD)/web-build --target web_dist
+
 web-run: web
 	@echo "The game: http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD)/web

@@ -9,10 +9,14 @@
 import io
 import json
 import os
+import pathlib
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 import unittest
+import zipfile
 
 from PIL import Image
 from selenium import webdriver
@@ -26,6 +30,7 @@ from xscreen import wait_until  # noqa: E402  (the e2e tests' own waiting)
 
 PAGE, ASSETS = sys.argv[1:3]
 del sys.argv[1:3]
+SOURCE = os.path.dirname(os.path.abspath(ASSETS))
 CAPTION = "토리무나 그림 맞추기 게임"
 ALL = "return [...document.querySelectorAll('.slot')].map(s => s.getAttribute('aria-label'))"
 TONES = """window.tones = []; const start = OscillatorNode.prototype.start;
@@ -132,6 +137,26 @@ class Page(unittest.TestCase):
         self.assertIn("웹 서버에 올려서 열어 주세요", notice[0].text)
         self.assertTrue(self.inside(notice[0]))
         self.assertFalse(self.driver.find_elements(By.ID, "first-frame"), "a window that never starts")
+
+    def test_the_downloads_one_file_plays_from_disk(self):
+        # Packed twice in two folders: the same bytes; opened as a file, it plays.
+        zips = []
+        for folder in ("a", "b"):
+            work = tempfile.mkdtemp(prefix=f"duomira-web-dist-{folder}-")
+            self.addCleanup(shutil.rmtree, work, True)
+            subprocess.run(["/usr/bin/python3", f"{SOURCE}/web/single_file.py", PAGE, f"{work}/page.zip",
+                            f"{SOURCE}/LICENSE", f"{SOURCE}/assets/fonts/OFL.txt"], check=True)
+            zips.append(pathlib.Path(f"{work}/page.zip").read_bytes())
+        self.assertEqual(zips[0], zips[1], "the zip differs from one packing to the next")
+        with zipfile.ZipFile(f"{work}/page.zip") as packed:
+            self.assertEqual(packed.namelist(), ["duomira.html", "LICENSE", "OFL.txt"])
+            packed.extractall(work)
+        self.open("1", ["*duomira.js"])
+        self.driver.get(f"file://{work}/duomira.html")
+        wait_until(lambda: len(self.names()) == 24 and all(n.endswith(", 뒷면") for n in self.names()),
+                   "the deal from disk")
+        self.driver.find_elements(By.CSS_SELECTOR, ".slot")[5].click()
+        self.assertFalse(self.names()[5].endswith(", 뒷면"), "a card from disk did not turn")
 
     def test_density_pictures(self):
         for ratio, suffix in (("1", ""), ("1.5", "@1.5x"), ("2", "@2x")):
