@@ -353,9 +353,15 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     command(form1::Command::Password);
     EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";
     EXPECT_EQ(windowText(GetDlgItem(dialog, 101)), "1");
+    // The end command stops the program at once, closing no window; closing
+    // the game's window takes the dialog along.
+    command(form1::Command::End);
+    MSG quit{};
+    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program goes on";
+    EXPECT_EQ(quit.wParam, 0U) << "exit code";
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the password dialog was unloaded";
     SendMessageW(form1, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(dialog));
-    MSG quit;
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the game goes on";
 }
 
@@ -396,10 +402,15 @@ TEST_F(Win32Window, AboutDialogAsDesignedAndModal) {
     EXPECT_EQ(window.model().Turned(), 1) << "a restart posted under About was carried out";
 }
 
-// A notification, a card's click or a new density any program can post, with
-// a pointer to nowhere: nothing may change and nothing break. (A tick the
+// A double click, a press released off its card, and a notification, a card's
+// click or a new density any program can post, with a pointer to nowhere: of
+// these only the click turns a card, and nothing breaks. (A tick the
 // game does not await is the shared controller's to ignore.)
-TEST_F(Win32Window, MessagesFromOtherProgramsChangeNothing) {
+TEST_F(Win32Window, OnlyAClickOfTheCardsOwnTurnsIt) {
+    click(3, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(window.model().Turned(), 0) << "the second press of a double click counted";
+    click(5, WM_LBUTTONDOWN, MAKELPARAM(200, 10));
+    EXPECT_EQ(window.model().Turned(), 0) << "a press released off the card counted";
     click(0, WM_LBUTTONDOWN);
     for (HWND target : {form1, GetDlgItem(form1, 1)}) {
         PostMessageW(target, WM_NOTIFY, 100, 16);
@@ -410,17 +421,6 @@ TEST_F(Win32Window, MessagesFromOtherProgramsChangeNothing) {
     pump();
     EXPECT_EQ(window.model().Turned(), 1);
     EXPECT_EQ(window.dpi(), 96);
-}
-
-TEST_F(Win32Window, APressAndAReleaseOnTheSameCardAreAClickASecondPressIsNot) {
-    click(3, WM_LBUTTONDOWN);
-    EXPECT_EQ(window.model().Turned(), 1);
-    click(3, WM_LBUTTONDBLCLK);
-    EXPECT_EQ(window.model().Turned(), 1) << "the second press of a double click counted";
-    click(5, WM_LBUTTONDOWN, MAKELPARAM(200, 10));
-    EXPECT_EQ(window.model().Turned(), 1) << "a press released off the card counted";
-    click(5, WM_LBUTTONDOWN);
-    EXPECT_EQ(window.model().Turned(), 0);
 }
 
 // The keys as the window hands them to the game; what each does is the
@@ -513,16 +513,6 @@ TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
         });
     EXPECT_EQ(seen, "오버플로가 발생했습니다. error icon");
     EXPECT_TRUE(IsWindow(form1));
-}
-
-TEST_F(Win32Window, EndStopsTheProgramAtOnceAndClosesNoWindow) {
-    command(form1::Command::Password);
-    HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
-    command(form1::Command::End);
-    MSG quit{};
-    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program goes on";
-    EXPECT_EQ(quit.wParam, 0U) << "exit code";
-    EXPECT_TRUE(IsWindowVisible(dialog)) << "the password dialog was unloaded";
 }
 
 } // namespace
