@@ -128,11 +128,14 @@ class Wayland(unittest.TestCase):
         # is up, and a highlighted title alone is no open menu. The click has
         # taken the focus mark off card 0 by then.
         faces = [seen_rows(ASSETS, f"face{p:02d}.bmp", self.shot()[3]) for p in range(12)]
-        plain = lambda: self.screen.pictures()[0] in faces
-        wait_until(plain, "card 0 as dealt, without the focus mark")
+        wait_until(lambda: self.screen.pictures()[0] in faces, "card 0 as dealt, without the focus mark")
         self.keys("alt+f")
-        wait_until(lambda: not plain(), "the File menu over card 0")
-        self.keys("Up", "Return")
+        menu = wait_until(lambda: (lambda p: p not in faces and p)(self.screen.pictures()[0]),
+                          "the File menu over card 0")
+        # Up goes round to the last item, 종료, whose highlight then shows over card 0.
+        self.keys("Up")
+        wait_until(lambda: self.screen.pictures()[0] != menu, "종료 highlighted")
+        self.keys("Return")
         self.assertEqual(game.wait(60), 0)
         with open(output, "rb") as said:
             self.assertEqual(said.read().decode(errors="replace"), "")
