@@ -46,8 +46,11 @@ MainWindow::MainWindow(RandomSource& random) : game_(*this, random) {
     game_.start();
 }
 
+// The cards tell the game of the focus they lose as they go: they go while
+// the game is still there, before the window's own teardown.
 MainWindow::~MainWindow() {
     delete fmGetPass_;
+    delete centralWidget();
 }
 
 void MainWindow::createBoard() {

@@ -243,6 +243,10 @@ HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool vis
     return slot;
 }
 
+void forgetGame(HWND slot) {
+    SetWindowLongPtrW(slot, kGameSlot, 0);
+}
+
 // Wine keeps no keyboard cues (WM_QUERYUISTATE), so each box keeps its own.
 void setMarksFocus(HWND slot, bool marks) {
     if (marks == marksFocus(slot))

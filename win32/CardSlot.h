@@ -27,6 +27,8 @@ HWND createCardSlot(HWND parent, int id, POINT corner, HBITMAP picture, bool vis
 void showPicture(HWND slot, HBITMAP picture);
 HBITMAP shownPicture(HWND slot);
 void setMarksFocus(HWND slot, bool marks);
+// The box stops handing its input on: its game is going.
+void forgetGame(HWND slot);
 
 bool isCardSlot(HWND window);
 // The key's meaning on the board, if it is one of the board's keys.

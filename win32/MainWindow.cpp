@@ -81,6 +81,8 @@ MainWindow::~MainWindow() {
     // The window outlives this object only while the program ends; whatever
     // reaches it then is no longer the game's.
     attach<MainWindow>(form1_, nullptr);
+    for (HWND slot : pCard_)
+        forgetGame(slot);
 }
 
 void MainWindow::registerClasses() const {
