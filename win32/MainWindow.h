@@ -27,7 +27,7 @@ public:
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
-    // Shown only once Form_Load has laid out the board and dealt.
+    // Shown only once the game has laid out the board and dealt.
     void show(int showCommand) const;
     // The password dialog's keys (Tab, Enter) go to it before anything else.
     bool takeDialogMessage(MSG& message) const;
