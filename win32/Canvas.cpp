@@ -133,10 +133,6 @@ LRESULT handle(HWND canvas, UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         }
         return DefWindowProcW(canvas, message, wParam, lParam);
-    case WM_COMMAND:
-    case WM_NOTIFY:
-        // The cards' clicks, keys and focus are the main window's business.
-        return SendMessageW(GetParent(canvas), message, wParam, lParam);
     default:
         return DefWindowProcW(canvas, message, wParam, lParam);
     }

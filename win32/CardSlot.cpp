@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace duomira {
 
@@ -132,6 +133,31 @@ bool releasedOver(HWND slot, LPARAM position) {
     RECT box{};
     GetWindowRect(slot, &box);
     return PtInRect(&box, point) != FALSE;
+}
+
+// Shift turns Tab back.
+std::optional<form1::CardKey> cardKeyOf(UINT key) {
+    switch (key) {
+    case VK_SPACE:
+    case VK_RETURN:
+        return form1::CardKey::Turn;
+    case VK_LEFT:
+        return form1::CardKey::Left;
+    case VK_RIGHT:
+        return form1::CardKey::Right;
+    case VK_UP:
+        return form1::CardKey::Up;
+    case VK_DOWN:
+        return form1::CardKey::Down;
+    case VK_HOME:
+        return form1::CardKey::Home;
+    case VK_END:
+        return form1::CardKey::End;
+    case VK_TAB:
+        return GetKeyState(VK_SHIFT) < 0 ? form1::CardKey::Previous : form1::CardKey::Next;
+    default:
+        return std::nullopt;
+    }
 }
 
 // The mouse, the keys and the focus go to the game as the card's own; the
@@ -263,31 +289,6 @@ void showPicture(HWND slot, HBITMAP picture) {
     // turns the cards over before the board first shows asks for nothing.
     if (IsWindowVisible(slot))
         InvalidateRect(slot, nullptr, FALSE);
-}
-
-// Shift turns Tab back.
-std::optional<form1::CardKey> cardKeyOf(UINT key) {
-    switch (key) {
-    case VK_SPACE:
-    case VK_RETURN:
-        return form1::CardKey::Turn;
-    case VK_LEFT:
-        return form1::CardKey::Left;
-    case VK_RIGHT:
-        return form1::CardKey::Right;
-    case VK_UP:
-        return form1::CardKey::Up;
-    case VK_DOWN:
-        return form1::CardKey::Down;
-    case VK_HOME:
-        return form1::CardKey::Home;
-    case VK_END:
-        return form1::CardKey::End;
-    case VK_TAB:
-        return GetKeyState(VK_SHIFT) < 0 ? form1::CardKey::Previous : form1::CardKey::Next;
-    default:
-        return std::nullopt;
-    }
 }
 
 // By its class, so that a slot whose procedure someone wrapped still counts.

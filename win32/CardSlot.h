@@ -1,10 +1,6 @@
 #pragma once
 
-#include "BoardAccess.h"
-
 #include <windows.h>
-
-#include <optional>
 
 namespace duomira {
 
@@ -31,8 +27,6 @@ void setMarksFocus(HWND slot, bool marks);
 void forgetGame(HWND slot);
 
 bool isCardSlot(HWND window);
-// The key's meaning on the board, if it is one of the board's keys.
-std::optional<form1::CardKey> cardKeyOf(UINT key);
 // The box as it shows, border and picture, with its window's top-left corner
 // at corner of target: its parent draws a whole board in one pass this way.
 void drawCardSlot(HWND slot, HDC target, POINT corner);
