@@ -1,6 +1,7 @@
 #include "PasswordDialog.h"
 
 #include "KoreanFonts.h"
+#include "MaskedEntryNews.h"
 #include "Messages.h"
 #include "PasswordForm.h"
 #include "QtTwips.h"
@@ -33,6 +34,7 @@ QIcon noIcon() {
 
 PasswordDialog::PasswordDialog(std::function<void(const std::string&)> answered, QScreen* screen)
     : answered_(std::move(answered)) {
+    maskTypedTextForScreenReaders();
     setAttribute(Qt::WA_DeleteOnClose);
     // A tool window has no task-bar entry; the hints leave it a title bar
     // with the close box alone.

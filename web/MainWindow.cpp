@@ -75,6 +75,11 @@ void MainWindow::createBoard() {
     setStyle(fCanvas_, "font", cssFont(form1::kCanvasFont));
     setStyle(fCanvas_, "cursor", assets_.handCursor());
     setText(makeElement("span", fCanvas_, "frame-caption"), form1::kCanvasCaption);
+    // Screen readers leave their reading mode here, so that the arrows and
+    // the letters reach the game, as they do on the desktop.
+    fCanvas_.call<void>("setAttribute", std::string("role"), std::string("grid"));
+    fCanvas_.call<void>("setAttribute", std::string("aria-label"),
+                        std::string(form1::kCanvasCaption));
     listen(fCanvas_, "mousedown", [this](const val& event) {
         if (event["button"].as<int>() == 0)
             game_.boardPressed();

@@ -1,8 +1,11 @@
 # The game played as a blind player plays it: with the keyboard alone and
 # Orca, the screen reader, on a private Xvfb and session bus. Where the focus
 # is and every card's face are learnt from what Orca says, and every status
-# Orca says as it changes is checked; Orca's speech is read from its debug log.
+# Orca says as it changes is checked; then the access number is typed into
+# the password box, and none of it may be spoken. Orca's speech is read from
+# its debug log. The program is the desktop game, or the page in a browser.
 # Usage: dbus-run-session -- xvfb-run ... screen_reader_test.py <program>
+#        ... screen_reader_test.py <page folder> chromium|firefox-esr
 
 import os
 import pty
@@ -14,14 +17,29 @@ import tempfile
 import threading
 import unittest
 
-from xscreen import TITLE, Screen, wait_until
+from xscreen import TITLE, wait_until
 
 PROGRAM = sys.argv.pop(1)
+BROWSER = sys.argv.pop(1) if len(sys.argv) > 1 and not sys.argv[1].startswith("-") else None
 COLUMNS, CARDS = 8, 24
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
-# A card as Orca reads it where the focus comes to it ("... push button."),
-# and as the news of a card that turned under the focus ("notification ...").
-CARD_SPOKEN = re.compile(r"^(?:notification )?(\d)행 (\d)열, (.+?)(, 짝 맞춤)?(?: push button)?\.$")
+# A card as Orca reads it where the focus comes to it ("... push button.", in
+# the page's grid perhaps "not selected" too), and as the news of a card that
+# turned under the focus ("notification ..." on the desktop, a live region's
+# plain text in a browser).
+CARD_SPOKEN = re.compile(
+    r"^(?:notification )?(\d)행 (\d)열, (.+?)(, 짝 맞춤)?(?: push button(?: not selected)?)?\.?$")
+# A new Firefox profile opens tabs of its own beside the page; these keep it to the page.
+FIRST_RUN_OFF = "".join(f'user_pref("{name}", {value});\n' for name, value in (
+    ("browser.startup.homepage_override.mstone", '"ignore"'), ("browser.aboutwelcome.enabled", "false"),
+    ("datareporting.policy.dataSubmissionEnabled", "false"), ("toolkit.telemetry.reportingpolicy.firstRun", "false")))
+
+
+def end(process):
+    process.kill()
+    process.wait()
+    if process.stdout:
+        process.stdout.close()
 
 
 class Orca:
@@ -87,15 +105,37 @@ class ScreenReader(unittest.TestCase):
         self.addCleanup(shutil.rmtree, folder, True)
         self.orca = Orca(folder)
         self.addCleanup(self.orca.stop)
-        # On the X server, whichever platform the widget tests around it use.
-        env = {k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"}
-        game = subprocess.Popen([PROGRAM], env=env)
-        self.addCleanup(game.kill)
-        # With no window manager on the Xvfb, the test hands the game the focus.
-        subprocess.run(["xdotool", "search", "--sync", "--pid", str(game.pid), "--name", TITLE,
-                        "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+        game = self.open_page(folder) if BROWSER else subprocess.Popen(
+            # On the X server, whichever platform the widget tests around it use.
+            [PROGRAM], env={k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"})
+        self.addCleanup(end, game)
+        self.focus_game()
         self.here = 0
         self.hear_card(0, "뒷면")
+
+    def focus_game(self):
+        # With no window manager on the Xvfb, the test hands the game the focus.
+        subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{TITLE}",
+                        "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
+
+    def open_page(self, folder):
+        """The page, from the static server `make web-run` starts, in a new
+        window of the browser with a profile of its own."""
+        server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind",
+                                   "127.0.0.1", "--directory", PROGRAM], stdout=subprocess.PIPE,
+                                  stderr=subprocess.DEVNULL, text=True)
+        self.addCleanup(end, server)
+        page = "http://127.0.0.1:%s/" % re.search(r" port (\d+) ", server.stdout.readline())[1]
+        profile = os.path.join(folder, "profile")
+        command = {"chromium": ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                                "--force-renderer-accessibility", f"--user-data-dir={profile}",
+                                f"--app={page}"],
+                   "firefox-esr": ["firefox-esr", "--no-remote", "--profile", profile, page]}[BROWSER]
+        os.makedirs(profile)
+        with open(os.path.join(profile, "user.js"), "w") as prefs:  # no first-run tabs
+            prefs.write(FIRST_RUN_OFF)
+        return subprocess.Popen(command, env=dict(os.environ, GNOME_ACCESSIBILITY="1", HOME=folder),
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def key(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
@@ -134,7 +174,7 @@ class ScreenReader(unittest.TestCase):
         return self.hear_card(card)
 
     def hear_status(self, status):
-        self.orca.next_saying(lambda s: s == f"notification {status}.", status, self.mark)
+        self.orca.next_saying(lambda s: s in (f"notification {status}.", status), status, self.mark)
 
     def test_a_whole_game_by_keys_heard_through_orca_then_the_password_box(self):
         seen, matched, attempts = {}, set(), 0
@@ -159,10 +199,20 @@ class ScreenReader(unittest.TestCase):
         self.hear_status(f"{attempts}번째에 12개 성공했네요")
         self.assertEqual(sorted(list(seen.values()).count(face) for face in set(seen.values())),
                          [2] * 12, f"the faces Orca said: {seen}")
-        # The password box, named for what it asks.
-        screen = Screen(dict(os.environ))
-        screen.menu(screen.wait_window(TITLE), "alt+g", "o")
+        # The password box, named for what it asks; the access number typed
+        # into it stays private, and the cards show their faces.
+        self.key("alt+g")
+        self.orca.next_saying(lambda s: "다시 시작(S)" in s, "the Game menu")
+        self.key("o")
         self.orca.next_saying(lambda s: s.startswith("패스워드 password text"), "the password box")
+        typed = len(self.orca.said())
+        subprocess.run(["xdotool", "type", "--delay", "80", "--", "-5.82"], check=True)
+        self.key("Return")
+        self.focus_game()
+        self.hear_card(self.here, since=typed)
+        spoken = self.orca.said()[typed:]
+        self.assertFalse([s for s in spoken if re.search(r"\d|dash|dot|minus|point", s) and
+                          not CARD_SPOKEN.match(s)], f"the access number spoken: {spoken}")
 
 
 if __name__ == "__main__":
