@@ -1,6 +1,7 @@
 #include "GameStyle.h"
 
 #include "ClassicScheme.h"
+#include "KoreanFonts.h"
 #include "QtTwips.h"
 
 #include <QApplication>
@@ -60,6 +61,11 @@ QIcon GameStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
 void useGameLook() {
     QApplication::setStyle(new GameStyle);
     QApplication::setPalette(classicPalette());
+    // The toolkit's own font (menus, the status title, About's description,
+    // buttons and message boxes) is fixed as well. A platform theme may name
+    // a font for each kind of widget (qt6ct names its one font for all);
+    // setting the game's font for all clears them.
+    QApplication::setFont(koreanFont(kToolkitFont));
 }
 
 } // namespace duomira

@@ -40,12 +40,13 @@ QStringList familyList(KoreanFace face) {
     return families;
 }
 
-// The toolkit's own font (menus, the status title, About's description,
-// buttons and message boxes) is fixed as well: the desktop's font would
-// change the size of texts the layout was drawn for.
+// The game keeps to its own fonts and sizes, which its layout was drawn for:
+// a platform theme that sets fonts (qt6ct, as KDE-style setups use) would
+// set them again once the program runs, unless told the program keeps its
+// own. The toolkit's own font is the game's as well (useGameLook).
 void setUpGameFonts() {
+    QGuiApplication::setDesktopSettingsAware(false);
     registerGameFonts();
-    QApplication::setFont(koreanFont(kToolkitFont));
 }
 
 } // namespace

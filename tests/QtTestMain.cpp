@@ -1,10 +1,12 @@
 #include "GameStyle.h"
 
 #include <QApplication>
+#include <QStyle>
 
 #include <gtest/gtest.h>
 
 QColor desktopWindowColour;
+QString desktopStyle;
 
 // Widget tests need an application object, and the same look as the game.
 // They draw offscreen unless told otherwise, so that a plain `ctest` (which
@@ -14,6 +16,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     desktopWindowColour = QGuiApplication::palette().color(QPalette::Window);
+    desktopStyle = QApplication::style()->name();
     duomira::useGameLook();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -13,8 +13,9 @@
 #include <iostream>
 #include <random>
 
-// The desktop theme's own window colour, read before the game's look.
+// The desktop theme's own window colour and style, read before the game's look.
 extern QColor desktopWindowColour;
+extern QString desktopStyle;
 
 void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
@@ -252,9 +253,16 @@ fixed)"));
 // themed_desktop runs this under Qt's gtk3 theme): each text is readable
 // against what it is drawn on and whole in its fixed place.
 TEST_F(WindowTest, EveryTextReadableAndWhole) {
-    if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") == QLatin1String("gtk3")) {
+    // The desktop's own look is really there to be kept out.
+    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
+    if (theme == QLatin1String("gtk3")) {
         EXPECT_LT(desktopWindowColour.lightness(), 100) << "the desktop is not dark";
         EXPECT_EQ(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family(), "Cantarell");
+    } else if (theme == QLatin1String("qt6ct")) {
+        EXPECT_EQ(QFontDatabase::systemFont(QFontDatabase::GeneralFont).pointSize(), 16);
+    }
+    if (qEnvironmentVariableIsSet("QT_STYLE_OVERRIDE")) {
+        EXPECT_EQ(desktopStyle, qEnvironmentVariable("QT_STYLE_OVERRIDE"));
     }
     EXPECT_EQ(QApplication::font().pointSizeF(), 9.0) << "the toolkit's font is the desktop's";
     const auto readable = [](QWidget& widget, const QString& what,
