@@ -320,6 +320,27 @@ TEST_F(Win32Window, Form1AsDesignedAtEachDensity) {
     }
 }
 
+// As when the window moves to a monitor of another scale in the middle of a
+// game: a pair matched, a miss whose second card waits for its tick. Every
+// card shows what it showed, drawn for the new density, and the tick turns
+// the second card back there.
+TEST_F(Win32Window, ADensityChangeMidGameDrawsWhatShowedAtTheNewDensity) {
+    window.show(SW_SHOW);
+    for (const int card : {0, 12, 1, 2}) // card c shows picture c mod 12
+        click(card, WM_LBUTTONDOWN);
+    window.rescale(144);
+    const Pictures& dense = assets.pictures(144);
+    const RECT seen{0, 0, 112, 118}; // the part no neighbour covers at 1.5x
+    for (int card = 0; card < kCardCount; ++card) {
+        const bool up = card == 0 || card == 12 || card == 2;
+        EXPECT_TRUE(shows(card, up ? dense.face(static_cast<Int16>(card % 12)) : dense.back(), seen))
+            << card;
+    }
+    SendMessageW(form1, WM_TIMER, kCloseTimerId, 0);
+    EXPECT_TRUE(shows(2, dense.back(), seen));
+    EXPECT_TRUE(shows(12, dense.face(0), seen));
+}
+
 TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     command(form1::Command::Password);
     HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
