@@ -144,7 +144,7 @@ void MainWindow::showBoard(bool on) {
 }
 
 void MainWindow::beep() {
-    QApplication::beep();
+    pairSound_.play();
 }
 
 void MainWindow::focusCard(int card) {

@@ -3,6 +3,7 @@
 #include "CardSlot.h"
 #include "GameController.h"
 #include "MainForm.h"
+#include "PairSound.h"
 #include "PasswordDialog.h"
 #include "PictureSet.h"
 #include "RandomSource.h"
@@ -77,6 +78,7 @@ private:
     QGroupBox* fCanvas_ = nullptr;
     std::array<CardSlot*, kCardCount> pCard_{};
     QTimer tClose_;
+    PairSound pairSound_;
     QMenu* menu_ = nullptr;
     QAction* mnuCount_ = nullptr;
     StatusNews* statusNews_ = nullptr;

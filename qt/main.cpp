@@ -20,11 +20,15 @@ void keepToTheSession() {
     if (!QFileInfo(qEnvironmentVariable("XDG_RUNTIME_DIR")).isDir())
         qunsetenv("XDG_RUNTIME_DIR");
     qputenv("TMPDIR", "/dev/null");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) {
-        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         qputenv("DBUS_SESSION_BUS_ADDRESS",
                 runtime.isEmpty() ? QByteArray("disabled:") : "unix:path=" + runtime + "/bus");
     }
+    // The sound server likewise: the session's, named, so that the sound
+    // library never starts one when none runs (the pair then rings the X bell).
+    if (!qEnvironmentVariableIsSet("PULSE_SERVER") && !runtime.isEmpty())
+        qputenv("PULSE_SERVER", "unix:" + runtime + "/pulse/native");
 }
 
 // Where the session names no runtime folder, keepToTheSession leaves Qt none

@@ -333,7 +333,8 @@ TEST_F(Win32Window, ADensityChangeMidGameDrawsWhatShowedAtTheNewDensity) {
     const RECT seen{0, 0, 112, 118}; // the part no neighbour covers at 1.5x
     for (int card = 0; card < kCardCount; ++card) {
         const bool up = card == 0 || card == 12 || card == 2;
-        EXPECT_TRUE(shows(card, up ? dense.face(static_cast<Int16>(card % 12)) : dense.back(), seen))
+        EXPECT_TRUE(
+            shows(card, up ? dense.face(static_cast<Int16>(card % 12)) : dense.back(), seen))
             << card;
     }
     SendMessageW(form1, WM_TIMER, kCloseTimerId, 0);

@@ -1,12 +1,14 @@
 # The game as installed from its package, on a private Xvfb and under strace,
-# in three sessions: a desktop's (a live session bus, a runtime folder), a
-# bare X session's (no bus address, no runtime folder, no TMPDIR) and one with
-# a read-only HOME. In each it opens with every card face down, opens About
-# and its system-information button, turns a card, reveals every pair for the
-# access number typed at the keyboard, and ends with its window or, in the bare
-# session, with the end command while the password dialog is up; all the while it
-# ignores its command line, starts nothing, writes nothing and talks to no one
-# but the display and the session bus. Usage: e2e_test.py <program>
+# in three sessions: a desktop's (a live session bus and sound server, a
+# runtime folder), a bare X session's (no bus address, no runtime folder, no
+# TMPDIR) and one with a read-only HOME. In each it opens with every card face
+# down, opens About and its system-information button, turns a card, reveals
+# every pair for the access number typed at the keyboard, then misses and
+# makes a pair, and ends with its window or, in the bare session, with the end
+# command while the password dialog is up; all the while it ignores its command
+# line, starts nothing, writes nothing and talks to no one but the display, the
+# session bus and the sound server. On the desktop, the sound server's sink
+# hears the pair, and nothing after the miss. Usage: e2e_test.py <program>
 
 import glob
 import os
@@ -16,7 +18,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
+from array import array
 
 from xscreen import ABOUT, PASSWORD, TITLE, Screen, wait_until
 
@@ -27,6 +31,37 @@ STARTS = {"execve", "execveat", "fork", "vfork", "clone", "clone3"}
 CHANGES = {"mkdir", "mkdirat", "rmdir", "unlink", "unlinkat", "rename", "renameat", "renameat2",
            "link", "linkat", "symlink", "symlinkat", "truncate", "ftruncate", "chmod", "fchmod",
            "fchmodat", "chown", "fchown", "fchownat", "utimensat", "mknod", "mknodat", "creat"}
+
+
+class SoundServer:
+    """A private PulseAudio with one null sink, and all that its monitor hears
+    (8000 16-bit samples a second, as the sink's own clock gives them)."""
+
+    def __init__(self, env, run):
+        self.server = subprocess.Popen(
+            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+             "--disable-shm=yes", "-L", "module-null-sink sink_name=game", "-L",
+             "module-native-protocol-unix"], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: os.path.exists(f"{run}/pulse/native"), "the sound server")
+        self.recorder = subprocess.Popen(
+            ["parec", "--device=game.monitor", "--raw", "--format=s16le", "--channels=1", "--rate=8000",
+             "--latency-msec=20"], env=env, stdout=subprocess.PIPE)
+        self.heard = bytearray()
+        threading.Thread(target=self.listen, daemon=True).start()
+        wait_until(lambda: self.heard, "the recording to start")
+
+    def listen(self):
+        while data := self.recorder.stdout.read1(4096):
+            self.heard += data
+
+    def loud_since(self, mark):
+        return max(map(abs, array("h", bytes(self.heard[mark:len(self.heard) // 2 * 2]))), default=0) > 1000
+
+    def stop(self):
+        for process in (self.recorder, self.server):
+            process.terminate()
+            process.wait()
+        self.recorder.stdout.close()
 
 
 class EndToEnd(unittest.TestCase):
@@ -59,12 +94,16 @@ class EndToEnd(unittest.TestCase):
                     self.addCleanup(bus.terminate)
                     wait_until(lambda: os.path.exists(f"{run}/bus"), "the session bus")
                     allowed |= {("mkdir", run),  # Qt checks the runtime folder by making it
-                                ("connect", f"{run}/bus")}  # the accessibility bridge
-                self.play(env, home, f"{self.root}/{session}/trace", ends=session == "bare")
+                                ("connect", f"{run}/bus"),  # the accessibility bridge
+                                ("connect", f"{run}/pulse/native")}  # the pair's sound
+                    self.sound = SoundServer(env, run)
+                    self.addCleanup(self.sound.stop)
+                self.play(env, home, f"{self.root}/{session}/trace", ends=session == "bare",
+                          sound=session == "desktop")
                 found = list(self.trespasses(allowed, f"{self.root}/{session}/trace"))
                 self.assertEqual(found, [], "the game went beyond its allowance:\n" + "\n".join(found))
 
-    def play(self, env, home, traces, ends):
+    def play(self, env, home, traces, ends, sound):
         # Qt's own options among the arguments: the window must keep its title and look.
         odd = ["-qwindowtitle", "X", "-reverse", "-5.82", f"--config={self.root}/never/saved"]
         trace = ["strace", "-ff", "-qq", "-yy", "-s", "4096", "-o", traces, "-e",
@@ -95,6 +134,20 @@ class EndToEnd(unittest.TestCase):
         screen.keys(screen.wait_window(PASSWORD), "minus", "5", "period", "8", "2", "Return")
         faces = wait_until(lambda: (lambda p: back not in p and p)(screen.pictures()), "the reveal")
         self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
+        # Card 2 is up: a miss with another, then a pair of two others.
+        miss = next(c for c in range(24) if faces[c] != faces[2])
+        pair = [[c for c in range(24) if faces[c] == f] for f in faces if f not in (faces[2], faces[miss])][0]
+        mark = sound and len(self.sound.heard)
+        screen.click(miss)
+        wait_until(lambda: screen.pictures()[miss] == back, "the miss to turn back")
+        if sound:  # two seconds more of the sink's own clock, and nothing to hear in them
+            wait_until(lambda: len(self.sound.heard) > mark + 32000, "two seconds of recording")
+            self.assertFalse(self.sound.loud_since(mark), "a sound after a miss")
+            mark = len(self.sound.heard)
+        screen.click(pair[0])
+        screen.click(pair[1])
+        if sound:
+            wait_until(lambda: self.sound.loud_since(mark), "the pair's sound")
 
         if ends:  # the end command, "종료", the last item of File, with the password dialog up
             screen.menu(window, "alt+g", "o")
@@ -128,7 +181,8 @@ class EndToEnd(unittest.TestCase):
                 elif f"{self.root}/never" in args:
                     yield f"looks at its command line: {line}"
                 elif (name in ("open", "openat", "openat2") and WRITES.search(args) or
-                      name in CHANGES) and (name, path) not in allowed:
+                      name in CHANGES) and (name, path) not in allowed and \
+                        not path.startswith("/memfd:"):  # memory the sound library shares, no file
                     yield f"writes or changes {path}: {line}"
                 elif name == "socket" and "AF_UNIX" not in args:
                     yield f"opens a socket other than a local one: {line}"
