@@ -248,6 +248,14 @@ FAULTS = [
      'std::string("role"), std::string("group")', "page: screen readers keep the board's arrows"),
     ("Q1", "qt/PasswordDialog.cpp", "    maskTypedTextForScreenReaders();\n", "",
      "Qt: the typed access number told to screen readers"),
+    ("Q2", "qt/GameStyle.cpp", "    QApplication::setFont(koreanFont(kToolkitFont));\n", "",
+     "Qt: the fonts a platform theme names for each kind of widget kept"),
+    ("Q3", "qt/KoreanFonts.cpp", "    QGuiApplication::setDesktopSettingsAware(false);\n", "",
+     "Qt: qt6ct sets the desktop's font again once the game runs"),
+    ("S1", "qt/PairSound.cpp", "sounds/freedesktop/stereo/bell.oga", "sounds/freedesktop/stereo/bel.oga",
+     "Qt: the pair's bell never found, the X bell alone"),
+    ("H5", "win32/MainWindow.cpp", "    placeBoard();\n    game_.redrawCards();\n", "    placeBoard();\n",
+     "Windows: a density change keeps the old density's pictures"),
 ]
 
 

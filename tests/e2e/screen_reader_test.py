@@ -21,6 +21,9 @@ import pyatspi
 
 from xscreen import TITLE, wait_until
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
+from browsers import write_firefox_prefs  # noqa: E402  (the page tests' Firefox profile)
+
 PROGRAM = sys.argv.pop(1)
 BROWSER = sys.argv.pop(1) if len(sys.argv) > 1 and not sys.argv[1].startswith("-") else None
 COLUMNS, CARDS = 8, 24
@@ -31,12 +34,6 @@ SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
 # plain text in a browser).
 CARD_SPOKEN = re.compile(
     r"^(?:notification )?(\d)행 (\d)열, (.+?)(, 짝 맞춤)?(?: push button(?: not selected)?)?\.?$")
-# A new Firefox profile opens tabs of its own beside the page; these keep it to the page.
-FIRST_RUN_OFF = "".join(f'user_pref("{name}", {value});\n' for name, value in (
-    ("browser.startup.homepage_override.mstone", '"ignore"'), ("browser.aboutwelcome.enabled", "false"),
-    ("datareporting.policy.dataSubmissionEnabled", "false"), ("toolkit.telemetry.reportingpolicy.firstRun", "false")))
-
-
 def end(process):
     process.kill()
     process.wait()
@@ -155,8 +152,7 @@ class ScreenReader(unittest.TestCase):
                                 f"--app={page}"],
                    "firefox-esr": ["firefox-esr", "--no-remote", "--profile", profile, page]}[BROWSER]
         os.makedirs(profile)
-        with open(os.path.join(profile, "user.js"), "w") as prefs:  # no first-run tabs
-            prefs.write(FIRST_RUN_OFF)
+        write_firefox_prefs(profile)
         return subprocess.Popen(command, env=dict(os.environ, GNOME_ACCESSIBILITY="1", HOME=folder),
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 

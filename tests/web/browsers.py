@@ -52,12 +52,15 @@ FIREFOX_PREFS = {"marionette.port": 0, "browser.startup.homepage_override.mstone
                  "toolkit.telemetry.reportingpolicy.firstRun": False}
 
 
+def write_firefox_prefs(profile):
+    with open(os.path.join(profile, "user.js"), "w") as prefs:
+        prefs.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n" for k, v in FIREFOX_PREFS.items())
+
+
 class Firefox:
     def __init__(self):
         self.profile = tempfile.mkdtemp(prefix="duomira-firefox-")
-        with open(os.path.join(self.profile, "user.js"), "w") as prefs:
-            prefs.writelines(f"user_pref({json.dumps(k)}, {json.dumps(v)});\n"
-                             for k, v in FIREFOX_PREFS.items())
+        write_firefox_prefs(self.profile)
         self.process = subprocess.Popen(
             # On the X server, not headless: only there it masks a password as
             # the desktop does, with its own bullet (U+25CF).
