@@ -43,7 +43,8 @@ MainWindow::MainWindow(const WebAssets& assets, RandomSource& random)
                              twipsToPixels(form1::kClientHeight), false)),
       menuBar_(frame_.outer, [this](form1::Command command) { game_.command(command); }),
       fCanvas_(val::undefined()), pCard_(unset()), pictures_(unset()), marks_(unset()),
-      statusNews_(makeLiveRegion(frame_.outer)), cardNews_(makeLiveRegion(frame_.outer)),
+      statusNews_(makeLiveRegion(frame_.outer)), cardNews_{makeLiveRegion(frame_.outer),
+                                                           makeLiveRegion(frame_.outer)},
       fmGetPass_([this](const std::string& text) { game_.passwordAnswered(text); },
                  [this] {
                      game_.passwordClosed();
@@ -199,7 +200,10 @@ void MainWindow::showStatus(const std::string& text) {
 }
 
 void MainWindow::tellCardNews(const std::string& name) {
-    setText(cardNews_, name);
+    // The other region is emptied, so that it speaks its next text afresh.
+    setText(cardNews_.at(1 - nextCardNews_), "");
+    setText(cardNews_.at(nextCardNews_), name);
+    nextCardNews_ = 1 - nextCardNews_;
 }
 
 void MainWindow::tellStatusNews(const std::string& text) {

@@ -61,7 +61,11 @@ private:
     std::array<PixelPoint, kCardCount> pictureSizes_{};
     // Live regions, one for each kind of news.
     emscripten::val statusNews_;
-    emscripten::val cardNews_;
+    // A card's news comes in two live regions, taken in turn: a miss turns
+    // its second card back 300 ms after its face, and a browser or screen
+    // reader under load may speak only the last text of one region.
+    std::array<emscripten::val, 2> cardNews_;
+    std::size_t nextCardNews_ = 0;
     emscripten::val audio_ = emscripten::val::undefined();
     long tClose_ = 0;
     PasswordDialog fmGetPass_;
