@@ -256,6 +256,10 @@ FAULTS = [
      "Qt: the pair's bell never found, the X bell alone"),
     ("H5", "win32/MainWindow.cpp", "    placeBoard();\n    game_.redrawCards();\n", "    placeBoard();\n",
      "Windows: a density change keeps the old density's pictures"),
+    ("H6", "win32/CardAccessible.cpp", "role->lVal = ROLE_SYSTEM_PUSHBUTTON;", "role->lVal = ROLE_SYSTEM_CLIENT;",
+     "Windows: screen readers hear a card as a bare client area"),
+    ("H7", "win32/MainWindow.cpp", "    announceCardName(slot);\n", "",
+     "Windows: a turned card's new name never told to screen readers"),
 ]
 
 

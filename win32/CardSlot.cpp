@@ -2,6 +2,7 @@
 
 #include "BoardAccess.h"
 #include "Boundary.h"
+#include "CardAccessible.h"
 #include "ControlIds.h"
 #include "GameController.h"
 #include "MainForm.h"
@@ -218,6 +219,13 @@ bool handleInput(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// A card is a button to screen readers; a plain picture box is what the
+// system says it is.
+LRESULT accessibleObject(HWND slot, WPARAM wParam, LPARAM lParam) {
+    const LRESULT card = gameOf(slot) != nullptr ? cardAccessibleObject(slot, wParam, lParam) : 0;
+    return card != 0 ? card : DefWindowProcW(slot, WM_GETOBJECT, wParam, lParam);
+}
+
 LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
@@ -226,6 +234,8 @@ LRESULT handle(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         // The picture covers the client: erasing it first would only flicker.
         return 1;
+    case WM_GETOBJECT:
+        return accessibleObject(slot, wParam, lParam);
     default:
         return handleInput(slot, message, wParam, lParam)
                    ? 0

@@ -3,6 +3,7 @@
 #include "AboutDialog.h"
 #include "Boundary.h"
 #include "Canvas.h"
+#include "CardAccessible.h"
 #include "CardSlot.h"
 #include "ControlIds.h"
 #include "DialogParts.h"
@@ -263,10 +264,12 @@ void MainWindow::drawCard(int card, int picture) {
 }
 
 void MainWindow::nameCard(int card, const std::string& name) {
-    SetWindowTextW(pCard_.at(static_cast<std::size_t>(card)), widen(name).c_str());
+    HWND slot = pCard_.at(static_cast<std::size_t>(card));
+    SetWindowTextW(slot, widen(name).c_str());
+    announceCardName(slot);
 }
 
-// The system tells screen readers of a changed window text itself.
+// Screen readers hear a card's new name from the card itself.
 void MainWindow::tellCardNews(const std::string& /*name*/) {}
 
 void MainWindow::tellStatusNews(const std::string& /*text*/) {}

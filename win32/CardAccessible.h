@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+
+namespace duomira {
+
+// What a card slot answers to WM_GETOBJECT: for its client area, the
+// system's own accessible object for it, but with the role of a push button
+// and the window's text as its name. Screen readers otherwise hear a card as
+// a bare "client" they would not think of pressing. 0 for what the system
+// answers itself.
+LRESULT cardAccessibleObject(HWND slot, WPARAM wParam, LPARAM lParam);
+
+// Tells screen readers that the card's name changed, as a push button does.
+void announceCardName(HWND slot);
+
+} // namespace duomira
