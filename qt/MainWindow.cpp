@@ -7,6 +7,7 @@
 #include "PasswordDialog.h"
 #include "QtTwips.h"
 #include "ScreenReaderNews.h"
+#include "WindowManagerRequests.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -182,12 +183,12 @@ void MainWindow::showMessage(const std::string& text, const std::string& title, 
     if (error)
         box.setObjectName(QStringLiteral("gameErrorBox"));
     box.addButton(QString::fromUtf8(kOkCaption), QMessageBox::AcceptRole);
-    box.exec();
+    runModal(box);
 }
 
 void MainWindow::showAbout() {
     AboutDialog about(pictures_, this, [this] { game_.sysInfoClicked(); });
-    about.exec();
+    runModal(about);
 }
 
 void MainWindow::endProgram() {
@@ -204,13 +205,28 @@ void MainWindow::showPassword(bool load) {
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);
     fmGetPass_->show();
-    fmGetPass_->raise();
-    fmGetPass_->activateWindow();
+    bringToFront(*fmGetPass_);
 }
 
 void MainWindow::closePassword() {
     if (fmGetPass_ != nullptr)
         fmGetPass_->close();
+}
+
+// A window manager keeps a modal dialog above the window it blocks; some
+// Wayland compositors (sway) raise the board and give it the keys when it is
+// clicked, hiding About and leaving the game deaf to its keys. The dialogs
+// that block the board come back in front whenever it gets the keys.
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow())
+        return;
+    QList<QWidget*> blocking;
+    for (QWidget* modal = QApplication::activeModalWidget(); modal != nullptr && modal != this;
+         modal = modal->parentWidget() ? modal->parentWidget()->window() : nullptr)
+        blocking.prepend(modal);
+    for (QWidget* dialog : blocking)
+        bringToFront(*dialog);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,7 @@
 #include "WindowManagerRequests.h"
 
+#include <QDialog>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
@@ -27,6 +29,25 @@ void forgetOwner(QWidget& window) {
                             XCB_ATOM_WM_TRANSIENT_FOR);
         xcb_flush(connection);
     }
+}
+
+void bringToFront(QWidget& window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+        window.isVisible()) {
+        window.hide();
+        window.show();
+    } else {
+        window.raise();
+        window.activateWindow();
+    }
+}
+
+void runModal(QDialog& dialog) {
+    dialog.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    loop.exec(QEventLoop::DialogExec);
 }
 
 } // namespace duomira

@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QWidget;
 
 namespace duomira {
@@ -8,5 +9,15 @@ namespace duomira {
 // X11, for want of an owner: the window manager then keeps it above the
 // game's window. A window that belongs to no other loses that tie once shown.
 void forgetOwner(QWidget& window);
+
+// Brings a shown window to the front with the keys. An X11 window manager
+// does so when asked. Wayland has no request a compositor must honour (sway
+// only marks the window urgent), but every compositor puts a window that
+// maps in front with the keys: there the window is mapped anew.
+void bringToFront(QWidget& window);
+
+// Runs a modal dialog as QDialog::exec() does, except that its loop ends only
+// when the dialog is done: mapping it anew does not close it.
+void runModal(QDialog& dialog);
 
 } // namespace duomira
