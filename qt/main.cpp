@@ -1,3 +1,4 @@
+#include "FramedWindows.h"
 #include "GameStyle.h"
 #include "MainWindow.h"
 #include "RandomSource.h"
@@ -50,6 +51,7 @@ void withoutRuntimeFolderNotes(QtMsgType type, const QMessageLogContext& context
 
 int main(int argc, char* argv[]) {
     keepToTheSession();
+    duomira::preferFramedWindows();
     qtHandler = qInstallMessageHandler(withoutRuntimeFolderNotes);
     // The game reads no command line: Qt sees the program name alone, so its
     // own options (-style, -reverse, -qwindowtitle...) change nothing either.

@@ -1,13 +1,16 @@
-# The game under a real window manager (openbox) on an X server with two
-# RandR monitors side by side (Xorg's dummy driver, started by the test): the
-# main window and the password dialog centred frame and all, the dialogs on
-# the game's monitor, the password dialog without an owner, neither dialog
-# maximisable, a minimised password dialog brought back by its command,
-# and About above the board however the player clicks, minimising and
-# restoring the two together.
-# Usage: window_manager_test.py <program> <scratch folder>
+# The game under a real window manager with two monitors side by side:
+# openbox on an X server of the test's own (Xorg's dummy driver), or GNOME's
+# mutter as a headless Wayland session, where the game goes to the session's
+# X server (XWayland) to be framed as designed. The main window and the
+# password dialog centred frame and all, the dialogs on the game's monitor,
+# the password dialog without an owner, neither dialog maximisable, a
+# minimised password dialog brought back by its command, and About above the
+# board however the player clicks, minimising and restoring the two together.
+# Usage: window_manager_test.py <program> <scratch folder> openbox|mutter
 
+import glob
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -17,8 +20,8 @@ from Xlib import X, Xatom, display as xdisplay
 
 from xscreen import ABOUT, PASSWORD, TITLE, wait_until
 
-PROGRAM, SCRATCH = sys.argv[1:3]
-del sys.argv[1:3]
+PROGRAM, SCRATCH, MANAGER = sys.argv[1:4]
+del sys.argv[1:4]
 MONITOR_WIDTH, MONITOR_HEIGHT = 1280, 1024
 # The client area's place of About on its screen: 2340 and 1935 twips.
 ABOUT_LEFT, ABOUT_TOP = 156, 129
@@ -33,6 +36,12 @@ class WindowManager(unittest.TestCase):
     def setUp(self):
         shutil.rmtree(SCRATCH, ignore_errors=True)
         os.makedirs(SCRATCH)
+        self.game_env = self.start_mutter() if MANAGER == "mutter" else self.start_openbox()
+        self.x = xdisplay.Display(self.env["DISPLAY"])
+        self.root = self.x.screen().root
+        wait_until(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), MANAGER)
+
+    def start_openbox(self):
         number = free_display()
         self.env = dict(os.environ, DISPLAY=f":{number}")
         self.env.pop("QT_QPA_PLATFORM", None)
@@ -41,19 +50,37 @@ class WindowManager(unittest.TestCase):
                     os.path.join(SCRATCH, "xorg.log"), "-nolisten", "tcp", "-noreset",
                     "-novtswitch", "-sharevts"])
         wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}"), "the X server", 120)
-        self.x = xdisplay.Display(f":{number}")
         # The right-hand monitor: a second output of the dummy driver.
         subprocess.run(["xrandr", "--addmode", "DUMMY1", "1280x1024"], env=self.env, check=True)
         subprocess.run(["xrandr", "--output", "DUMMY0", "--mode", "1280x1024", "--pos", "0x0",
                         "--primary", "--output", "DUMMY1", "--mode", "1280x1024", "--pos",
                         "1280x0"], env=self.env, check=True)
-        self.root = self.x.screen().root
         self.start(["openbox", "--sm-disable"])
-        wait_until(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), "openbox")
+        return self.env
 
-    def start(self, command):
-        process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+    def start_mutter(self):
+        # GNOME's session as Debian starts it, headless: a Wayland compositor
+        # with a bus of its own, offering its X server to the programs it runs.
+        runtime = os.path.join(SCRATCH, "run")
+        os.mkdir(runtime, 0o700)
+        size = f"{MONITOR_WIDTH}x{MONITOR_HEIGHT}"
+        log = open(os.path.join(SCRATCH, "mutter.log"), "w+")
+        self.addCleanup(log.close)
+        self.start(["dbus-run-session", "--", "mutter", "--wayland", "--headless", "--virtual-monitor",
+                    size, "--virtual-monitor", size, "--wayland-display=duomira-test"],
+                   dict(os.environ, XDG_RUNTIME_DIR=runtime), log)
+        display = wait_until(lambda: re.findall(r"Using public X11 display (:\d+)",
+                                                open(log.name).read()), "mutter's X server", 120)[0]
+        cookie = wait_until(lambda: glob.glob(os.path.join(runtime, ".mutter-Xwaylandauth.*")), "its cookie")[0]
+        os.environ["XAUTHORITY"] = cookie  # where python-xlib looks for it
+        self.env = dict(os.environ, DISPLAY=display)
+        game_runtime = os.path.join(SCRATCH, "game-run")
+        os.mkdir(game_runtime, 0o700)
+        return dict(self.env, XDG_RUNTIME_DIR=game_runtime, XDG_SESSION_TYPE="wayland",
+                    WAYLAND_DISPLAY=os.path.join(runtime, "duomira-test"))
+
+    def start(self, command, env=None, output=subprocess.DEVNULL):
+        process = subprocess.Popen(command, env=env or self.env, stdout=output, stderr=output)
         self.addCleanup(process.wait)
         self.addCleanup(process.terminate)
         return process
@@ -108,7 +135,7 @@ class WindowManager(unittest.TestCase):
         self.xdotool("key", "--delay", "300", *keys)
 
     def test_windows_and_dialogs_under_a_window_manager_on_two_monitors(self):
-        self.start([PROGRAM])
+        self.start([PROGRAM], self.game_env)
         game = self.client(TITLE)
         wait_until(lambda: self.outer(game)[0] > 0, "the game's frame")
         wait_until(lambda: abs(self.outer(game)[1] - (MONITOR_HEIGHT - self.outer(game)[3]) / 2) <= 1,
@@ -125,11 +152,12 @@ class WindowManager(unittest.TestCase):
         self.assertEqual(self.prop(password, "_NET_WM_WINDOW_TYPE")[0],
                          self.atom("_NET_WM_WINDOW_TYPE_UTILITY"))
 
-        # Minimised, it comes back with its command, in front of the game.
-        self.xdotool("windowminimize", "--sync", str(password.id))
-        self.menu(game, "alt+g", "o")
-        wait_until(lambda: self.viewable(password) and self.above(password, game),
-                   "the password dialog back in front")
+        if MANAGER == "openbox":  # mutter minimises no dialog
+            # Minimised, it comes back with its command, in front of the game.
+            self.xdotool("windowminimize", "--sync", str(password.id))
+            self.menu(game, "alt+g", "o")
+            wait_until(lambda: self.viewable(password) and self.above(password, game),
+                       "the password dialog back in front")
 
         self.menu(game, "alt+f", "a")
         about = self.client(ABOUT)
@@ -140,18 +168,22 @@ class WindowManager(unittest.TestCase):
         left, top, width, height = self.outer(game)
         self.xdotool("mousemove", str(left + width // 2), str(top + height - 20), "click", "1")
         wait_until(lambda: self.above(about, game), "About above the board")
-        # Minimised, About takes the board down with it and comes back with it.
-        self.xdotool("windowminimize", str(about.id))
-        wait_until(lambda: not self.viewable(game) and not self.viewable(about),
-                   "About and the board minimised together")
-        self.xdotool("windowactivate", str(game.id))
-        wait_until(lambda: self.viewable(about) and self.above(about, game),
-                   "About back above the board")
+        if MANAGER == "openbox":  # mutter minimises no dialog
+            # Minimised, About takes the board down with it and comes back with it.
+            self.xdotool("windowminimize", str(about.id))
+            wait_until(lambda: not self.viewable(game) and not self.viewable(about),
+                       "About and the board minimised together")
+            self.xdotool("windowactivate", str(game.id))
+            wait_until(lambda: self.viewable(about) and self.above(about, game),
+                       "About back above the board")
 
-        # Neither dialog offers to be maximised.
-        for dialog in (password, about):
-            actions = self.prop(dialog, "_NET_WM_ALLOWED_ACTIONS")
+        # No window offers to be maximised; the game's window alone to be
+        # minimised, where the window manager leaves that to the program.
+        for window in (game, password, about):
+            actions = self.prop(window, "_NET_WM_ALLOWED_ACTIONS")
             self.assertNotIn(self.atom("_NET_WM_ACTION_MAXIMIZE_HORZ"), actions)
+            if MANAGER == "mutter":
+                self.assertEqual(self.atom("_NET_WM_ACTION_MINIMIZE") in actions, window == game)
 
 
 if __name__ == "__main__":
