@@ -1,17 +1,18 @@
 # The game under a real window manager with two monitors side by side:
-# openbox on an X server of the test's own (Xorg's dummy driver), or GNOME's
-# mutter as a headless Wayland session, where the game goes to the session's
+# openbox or KWin on an X server of the test's own (Xorg's dummy driver), or
+# GNOME's mutter as a headless Wayland session, where the game goes to the session's
 # X server (XWayland) to be framed as designed. The main window and the
 # password dialog centred frame and all, the dialogs on the game's monitor,
 # the password dialog without an owner, neither dialog maximisable, a
 # minimised password dialog brought back by its command, and About above the
 # board however the player clicks, minimising and restoring the two together.
-# Usage: window_manager_test.py <program> <scratch folder> openbox|mutter
+# Usage: window_manager_test.py <program> <scratch folder> openbox|kwin|mutter
 
 import glob
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import unittest
@@ -36,12 +37,12 @@ class WindowManager(unittest.TestCase):
     def setUp(self):
         shutil.rmtree(SCRATCH, ignore_errors=True)
         os.makedirs(SCRATCH)
-        self.game_env = self.start_mutter() if MANAGER == "mutter" else self.start_openbox()
+        self.game_env = self.start_mutter() if MANAGER == "mutter" else self.start_x_server()
         self.x = xdisplay.Display(self.env["DISPLAY"])
         self.root = self.x.screen().root
         wait_until(lambda: self.prop(self.root, "_NET_SUPPORTING_WM_CHECK"), MANAGER)
 
-    def start_openbox(self):
+    def start_x_server(self):
         number = free_display()
         self.env = dict(os.environ, DISPLAY=f":{number}")
         self.env.pop("QT_QPA_PLATFORM", None)
@@ -55,7 +56,8 @@ class WindowManager(unittest.TestCase):
         subprocess.run(["xrandr", "--output", "DUMMY0", "--mode", "1280x1024", "--pos", "0x0",
                         "--primary", "--output", "DUMMY1", "--mode", "1280x1024", "--pos",
                         "1280x0"], env=self.env, check=True)
-        self.start(["openbox", "--sm-disable"])
+        self.start({"openbox": ["openbox", "--sm-disable"],
+                    "kwin": ["dbus-run-session", "--", "kwin_x11", "--replace"]}[MANAGER])
         return self.env
 
     def start_mutter(self):
@@ -80,9 +82,12 @@ class WindowManager(unittest.TestCase):
                     WAYLAND_DISPLAY=os.path.join(runtime, "duomira-test"))
 
     def start(self, command, env=None, output=subprocess.DEVNULL):
-        process = subprocess.Popen(command, env=env or self.env, stdout=output, stderr=output)
+        # Each in a process group of its own, which ends with it: a bus
+        # session's window manager would outlive the bus.
+        process = subprocess.Popen(command, env=env or self.env, stdout=output, stderr=output,
+                                   start_new_session=True)
         self.addCleanup(process.wait)
-        self.addCleanup(process.terminate)
+        self.addCleanup(os.killpg, process.pid, signal.SIGTERM)
         return process
 
     def atom(self, name):
@@ -152,7 +157,7 @@ class WindowManager(unittest.TestCase):
         self.assertEqual(self.prop(password, "_NET_WM_WINDOW_TYPE")[0],
                          self.atom("_NET_WM_WINDOW_TYPE_UTILITY"))
 
-        if MANAGER == "openbox":  # mutter minimises no dialog
+        if MANAGER != "mutter":  # mutter minimises no dialog
             # Minimised, it comes back with its command, in front of the game.
             self.xdotool("windowminimize", "--sync", str(password.id))
             self.menu(game, "alt+g", "o")
@@ -168,9 +173,13 @@ class WindowManager(unittest.TestCase):
         left, top, width, height = self.outer(game)
         self.xdotool("mousemove", str(left + width // 2), str(top + height - 20), "click", "1")
         wait_until(lambda: self.above(about, game), "About above the board")
-        if MANAGER == "openbox":  # mutter minimises no dialog
-            # Minimised, About takes the board down with it and comes back with it.
-            self.xdotool("windowminimize", str(about.id))
+        # Minimised, either takes the other along (where the window manager
+        # lets the player minimise it; mutter keeps a board with About up);
+        # both come back together.
+        for minimised in (game, about) if MANAGER != "mutter" else ():
+            if self.atom("_NET_WM_ACTION_MINIMIZE") not in self.prop(minimised, "_NET_WM_ALLOWED_ACTIONS"):
+                continue
+            self.xdotool("windowminimize", str(minimised.id))
             wait_until(lambda: not self.viewable(game) and not self.viewable(about),
                        "About and the board minimised together")
             self.xdotool("windowactivate", str(game.id))
