@@ -204,7 +204,6 @@ void MainWindow::showPassword(bool load) {
     }
     // Showing a loaded dialog brings it to the front, minimised or not.
     fmGetPass_->setWindowState(fmGetPass_->windowState() & ~Qt::WindowMinimized);
-    fmGetPass_->show();
     bringToFront(*fmGetPass_);
 }
 

@@ -62,11 +62,11 @@ void forgetOwner(QWidget& window) {
 }
 
 void bringToFront(QWidget& window) {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-        window.isVisible()) {
-        window.hide();
-        window.show();
-    } else {
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && window.isVisible())
+        window.hide(); // to be mapped anew
+    window.show();
+    if (!wayland) {
         window.raise();
         window.activateWindow();
     }
@@ -103,7 +103,7 @@ protected:
             // A dialog back to normal may only have been refused its
             // minimising (mutter minimises no dialog): the board comes back
             // only by its own restoring.
-            dialog_.showNormal();
+            dialog_.setWindowState(dialog_.windowState() & ~Qt::WindowMinimized);
             bringToFront(dialog_);
         }
         return false;

@@ -10,10 +10,10 @@ namespace duomira {
 // game's window. A window that belongs to no other loses that tie once shown.
 void forgetOwner(QWidget& window);
 
-// Brings a shown window to the front with the keys. An X11 window manager
-// does so when asked. Wayland has no request a compositor must honour (sway
+// Shows a window in front with the keys. An X11 window manager brings it
+// there when asked. Wayland has no request a compositor must honour (sway
 // only marks the window urgent), but every compositor puts a window that
-// maps in front with the keys: there the window is mapped anew.
+// maps in front with the keys: there a window already shown is mapped anew.
 void bringToFront(QWidget& window);
 
 // Runs a modal dialog as QDialog::exec() does, except that its loop ends only
