@@ -83,7 +83,10 @@ public:
         dialog.installEventFilter(this);
         owner.installEventFilter(this);
     }
-    ~MinimisedTogether() override { owner_.removeEventFilter(this); }
+    ~MinimisedTogether() override {
+        dialog_.removeEventFilter(this);
+        owner_.removeEventFilter(this);
+    }
     MinimisedTogether(const MinimisedTogether&) = delete;
     MinimisedTogether& operator=(const MinimisedTogether&) = delete;
 
