@@ -394,27 +394,5 @@ TEST_F(WindowTest, PasswordDialogIsOneModelessDialogThatRevealsWhileItIsUp) {
     EXPECT_TRUE(open.isNull() || !open->isVisible()) << "closing the window left the dialog";
 }
 
-TEST_F(WindowTest, AboutIsModalAndFreshAndClosesOnEnterOrEscape) {
-    click(0);
-    click(1); // a miss: the tick comes while About is open
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        QPointer<QWidget> about;
-        bool closedByKey = false;
-        whileModal(
-            [&] { item(form1::Command::About)->trigger(); },
-            [&](QWidget* modal) {
-                about = modal;
-                ASSERT_EQ(modal->focusWidget(), qobject_cast<AboutDialog*>(modal)->okButton());
-                EXPECT_TRUE(QTest::qWaitFor([&] { return !window.closeTimer().isActive(); }, 8000))
-                    << "the miss's tick never came";
-                QTest::keyClick(modal->focusWidget(), key);
-                closedByKey = !modal->isVisible();
-            });
-        EXPECT_TRUE(closedByKey) << "key " << key;
-        EXPECT_TRUE(about.isNull()) << "the About dialog outlived its command";
-    }
-    EXPECT_EQ(seen(), QString(24, u'.')) << "no tick while About was open";
-}
-
 } // namespace
 } // namespace duomira::test

@@ -22,7 +22,7 @@ import threading
 import unittest
 from array import array
 
-from xscreen import ABOUT, PASSWORD, TITLE, Screen, wait_until
+from xscreen import TITLE, Screen, wait_until
 
 PROGRAM = os.path.realpath(sys.argv.pop(1))
 CALL = re.compile(r"^(\w+)\((.*)\)\s+= (-?\d+)(?:<(.*?)(?:<char [\d:]+>)?>)?")
@@ -33,10 +33,9 @@ CHANGES = {"mkdir", "mkdirat", "rmdir", "unlink", "unlinkat", "rename", "renamea
            "fchmodat", "chown", "fchown", "fchownat", "utimensat", "mknod", "mknodat", "creat"}
 
 
+# A private PulseAudio with one null sink, and all that its monitor hears
+# (8000 16-bit samples a second, as the sink's own clock gives them).
 class SoundServer:
-    """A private PulseAudio with one null sink, and all that its monitor hears
-    (8000 16-bit samples a second, as the sink's own clock gives them)."""
-
     def __init__(self, env, run):
         self.server = subprocess.Popen(
             ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
@@ -119,19 +118,12 @@ class EndToEnd(unittest.TestCase):
             screen.pictures()), "the deal, every card face down")
         back = backs[0]
 
-        screen.menu(window, "alt+f", "a")
-        about = screen.wait_window(ABOUT)
-        screen.keys(about, "alt+s")
-        screen.keys(screen.wait_window("Duomira"), "Return")
-        self.assertTrue(screen.windows_titled(ABOUT), "About closed with the message")
-        screen.keys(about, "Escape")
-        wait_until(lambda: not screen.windows_titled(ABOUT), "About to close")
+        screen.about_and_its_button(window)
 
         screen.click(2)
         wait_until(lambda: screen.pictures()[2] != back, "card 2 to turn")
 
-        screen.menu(window, "alt+g", "o")
-        screen.keys(screen.wait_window(PASSWORD), "minus", "5", "period", "8", "2", "Return")
+        screen.type_access_number(window)
         faces = wait_until(lambda: (lambda p: back not in p and p)(screen.pictures()), "the reveal")
         self.assertEqual(sorted(faces.count(f) for f in set(faces)), [2] * 12)
         # Card 2 is up: a miss with another, then a pair of two others.
@@ -150,9 +142,7 @@ class EndToEnd(unittest.TestCase):
             wait_until(lambda: self.sound.loud_since(mark), "the pair's sound")
 
         if ends:  # the end command, "종료", the last item of File, with the password dialog up
-            screen.menu(window, "alt+g", "o")
-            screen.wait_window(PASSWORD)
-            screen.choose_end(window)
+            screen.end_with_password_up(window)
         else:
             screen.close(window)
         self.assertEqual(game.wait(timeout=120), 0)

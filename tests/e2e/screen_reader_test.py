@@ -22,7 +22,7 @@ import pyatspi
 from xscreen import TITLE, wait_until
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-from browsers import write_firefox_prefs  # noqa: E402  (the page tests' Firefox profile)
+from browsers import serve, write_firefox_prefs  # noqa: E402  (the page tests' own)
 
 PROGRAM = sys.argv.pop(1)
 BROWSER = sys.argv.pop(1) if len(sys.argv) > 1 and not sys.argv[1].startswith("-") else None
@@ -49,11 +49,10 @@ def focused_card_named(name):
                pyatspi.Registry.getDesktop(0) if application is not None)
 
 
+# Orca itself, with its settings in a folder of the test's. Its debug
+# log, where it writes all it says, goes to a terminal: Orca then writes it
+# line by line, where to a file it would write only now and then.
 class Orca:
-    """Orca itself, with its settings in a folder of the test's. Its debug
-    log, where it writes all it says, goes to a terminal: Orca then writes it
-    line by line, where to a file it would write only now and then."""
-
     def __init__(self, folder):
         # Orca starts its speech server in the runtime folder it is given.
         runtime = os.path.join(folder, "run")
@@ -81,8 +80,8 @@ class Orca:
         return [m[1] for m in map(SPOKEN.search, list(self.output)) if m]
 
     def next_saying(self, wanted, what, since=None, seconds=60):
-        """The first thing said since the last one taken (or since a mark)
-        that matches."""
+        # The first thing said since the last one taken (or since a mark)
+        # that matches.
         start = self.heard if since is None else since
         def found():
             for index, said in enumerate(self.said()[start:], start):
@@ -139,13 +138,10 @@ class ScreenReader(unittest.TestCase):
                         "windowfocus", "--sync"], check=True, stdout=subprocess.DEVNULL)
 
     def open_page(self, folder):
-        """The page, from the static server `make web-run` starts, in a new
-        window of the browser with a profile of its own."""
-        server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind",
-                                   "127.0.0.1", "--directory", PROGRAM], stdout=subprocess.PIPE,
-                                  stderr=subprocess.DEVNULL, text=True)
+        # The page, from the static server `make web-run` starts, in a new
+        # window of the browser with a profile of its own.
+        server, page = serve(PROGRAM)
         self.addCleanup(end, server)
-        page = "http://127.0.0.1:%s/" % re.search(r" port (\d+) ", server.stdout.readline())[1]
         profile = os.path.join(folder, "profile")
         command = {"chromium": ["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
                                 "--force-renderer-accessibility", f"--user-data-dir={profile}",
@@ -160,7 +156,7 @@ class ScreenReader(unittest.TestCase):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
 
     def hear_card(self, card, face=None, since=None, seconds=60):
-        """What Orca says of the card: its place, its face, that it is a button."""
+        # What Orca says of the card: its place, its face, that it is a button.
         row, column = divmod(card, COLUMNS)
 
         def about_card(said):
@@ -170,7 +166,7 @@ class ScreenReader(unittest.TestCase):
         return self.orca.next_saying(about_card, f"card {card} ({face or 'face up'})", since, seconds)[3]
 
     def move_to(self, target):
-        """Arrows, Home/End and Tab, as a player finds a card by its place."""
+        # Arrows, Home/End and Tab, as a player finds a card by its place.
         if target == self.here:
             return
         if target == self.here + 1:
@@ -186,7 +182,7 @@ class ScreenReader(unittest.TestCase):
         self.here = target
 
     def turn(self, card, key="space"):
-        """The face Orca says the card shows once it is turned."""
+        # The face Orca says the card shows once it is turned.
         self.move_to(card)
         self.mark = len(self.orca.said())  # the status may come before the card's name
         self.key(key)

@@ -4,8 +4,8 @@
 # with every card face down, turns the card clicked, keeps About above the
 # board and the board still while About is up, even after a click on the
 # board, brings the password dialog back in front with the keys after a click
-# on the board put it behind, reveals every pair for the access number, ends
-# with the end command, and says nothing on the way.
+# on the board put it behind, reveals every pair for the access number, and
+# says nothing on the way.
 # Usage: xvfb-run ... wayland_test.py <program> <assets> weston|sway
 
 import glob
@@ -95,7 +95,7 @@ class Wayland(unittest.TestCase):
         return sway
 
     def gets_keys_after(self, first, then):
-        """Whether sway gave the keys to one window, then to another."""
+        # Whether sway gave the keys to one window, then to another.
         return then in self.focused[self.focused.index(first) + 1:] if first in self.focused else False
 
     def shot(self):
@@ -130,8 +130,8 @@ class Wayland(unittest.TestCase):
                             str(self.screen.client[1] + 312), "click", "1", "mousemove", "0", "0")
 
     def text_cursor_blinks(self):
-        """Whether the screen changed since the last look, and only as a text
-        cursor's blink changes it: only a window with the keys shows one."""
+        # Whether the screen changed since the last look, and only as a text
+        # cursor's blink changes it: only a window with the keys shows one.
         earlier, self.seen = self.seen, self.shot()
         image = lambda data: Image.frombytes("RGBX", (self.width, self.height), data)
         box = earlier and ImageChops.difference(image(earlier), image(self.seen)).getbbox()
@@ -190,28 +190,9 @@ class Wayland(unittest.TestCase):
         self.keys("minus", "5", "period", "8", "2", "Return")
         wait_until(lambda: self.back not in self.screen.pictures(), "every card revealed")
 
-        # The end command, the game's window brought to the front first by a
-        # click on the board's frame below the cards.
-        self.click_frame()
-        # The menu's keys only once the File menu is seen open, its popup
-        # over card 0: sent at once, they can reach the board before the menu
-        # is up, and a highlighted title alone is no open menu. The click has
-        # taken the focus mark off card 0 by then.
-        faces = [seen_rows(ASSETS, f"face{p:02d}.bmp", self.shot()[3]) for p in range(12)]
-        dealt = wait_until(lambda: (lambda p: p in faces and p)(self.screen.pictures()[0]),
-                           "card 0 as dealt, without the focus mark")
-        self.keys("alt+f")
-        menu = wait_until(lambda: (lambda p: p not in faces and p)(self.screen.pictures()[0]),
-                          "the File menu over card 0")
-        # Up goes round to the last item, 종료, whose highlight then shows in
-        # the lower half of the popup; the first item's highlight, which may
-        # come a frame after the popup, shows in the upper half.
-        popup = [y for y, (was, now) in enumerate(zip(dealt, menu)) if was != now]
-        lower = [y for y in popup if y > (popup[0] + popup[-1]) / 2]
-        self.keys("Up")
-        wait_until(lambda: any(self.screen.pictures()[0][y] != menu[y] for y in lower), "종료 highlighted")
-        self.keys("Return")
-        self.assertEqual(game.wait(60), 0)
+        # Menus are shown above; the end command is the X11 tests' (e2e) to judge.
+        game.terminate()
+        game.wait(60)
         with open(output, "rb") as said:
             self.assertEqual(said.read().decode(errors="replace"), "")
 

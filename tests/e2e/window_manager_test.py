@@ -118,7 +118,7 @@ class WindowManager(unittest.TestCase):
             return False
 
     def outer(self, window):
-        """The whole window on the screen: client area and frame."""
+        # The whole window on the screen: client area and frame.
         left, right, top, bottom = self.prop(window, "_NET_FRAME_EXTENTS")
         g, origin = window.get_geometry(), window.translate_coords(self.root, 0, 0)
         return -origin.x - left, -origin.y - top, g.width + left + right, g.height + top + bottom

@@ -1,8 +1,8 @@
-"""What both end-to-end tests do on their private Xvfb: find the game's
-top-level windows by title, type and click with xdotool, and read the card
-pictures straight from the server. With no window manager the top-level
-windows are the children of the root window, and a window's client area is
-the bottom of its X window, under the menu bar."""
+# What both end-to-end tests do on their private Xvfb: find the game's
+# top-level windows by title, type and click with xdotool, and read the card
+# pictures straight from the server. With no window manager the top-level
+# windows are the children of the root window, and a window's client area is
+# the bottom of its X window, under the menu bar.
 
 import math
 import os
@@ -62,6 +62,7 @@ class Screen:
         self.env = env
         self.client = None
         self.client_size, self.lefts, self.tops, self.seen = geometry(scale)
+        self.shoot = lambda title: None  # what to do as each window is found
 
     def windows_titled(self, title):
         name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
@@ -76,7 +77,9 @@ class Screen:
         return [w for w in self.root.query_tree().children if titled(w)]
 
     def wait_window(self, title, seconds=120):
-        return wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", seconds)
+        window = wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", seconds)
+        self.shoot(title)
+        return window
 
     def outer(self, window):
         g, origin = window.get_geometry(), window.translate_coords(self.root, 0, 0)
@@ -121,11 +124,29 @@ class Screen:
         self.xdotool("mousemove", *(str(xy + 30) for xy in self.rect(card)[:2]),
                      "click", "--repeat", str(times), "--delay", "60", "1")
 
-    def choose_end(self, window):
+    def about_and_its_button(self, window):
+        # About, its system-information button and the message it shows;
+        # About stays up after the message and closes on Escape.
+        self.menu(window, "alt+f", "a")
+        about = self.wait_window(ABOUT)
+        self.keys(about, "alt+s")
+        self.keys(self.wait_window("Duomira"), "Return")
+        assert self.windows_titled(ABOUT), "About closed with the message"
+        self.keys(about, "Escape")
+        wait_until(lambda: not self.windows_titled(ABOUT), "About to close")
+
+    def type_access_number(self, window):
+        self.menu(window, "alt+g", "o")
+        self.keys(self.wait_window(PASSWORD), "minus", "5", "period", "8", "2", "Return")
+
+    def end_with_password_up(self, window):
         # "종료", the last item of File, as a player with the password dialog
         # up chooses it: a click on the board's frame below the cards brings
         # the game's window to the front, then the menu's keys.
-        self.xdotool("mousemove", str(self.client[0] + 300), str(self.client[1] + 312), "click", "1")
+        self.menu(window, "alt+g", "o")
+        self.wait_window(PASSWORD)
+        self.xdotool("mousemove", str(self.client[0] + 300),
+                     str(self.client[1] + self.client_size[1] - 11), "click", "1")
         self.menu(window, "alt+f", "Up", "Return")
 
     def pictures(self):

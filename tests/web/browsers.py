@@ -1,12 +1,13 @@
-"""The two browsers the page is played in, behind the same few calls: a
-script run in the page, W3C input actions (real pointer and key events, as
-the browser's own automation delivers them), and a screenshot of the view.
-Chromium through ChromeDriver; Firefox through Marionette, its built-in
-remote protocol (Debian packs no geckodriver): length-prefixed JSON over TCP."""
+# The two browsers the page is played in, behind the same few calls: a
+# script run in the page, W3C input actions (real pointer and key events, as
+# the browser's own automation delivers them), and a screenshot of the view.
+# Chromium through ChromeDriver; Firefox through Marionette, its built-in
+# remote protocol (Debian packs no geckodriver): length-prefixed JSON over TCP.
 
 import base64
 import json
 import os
+import re
 import shutil
 import socket
 import subprocess
@@ -15,6 +16,14 @@ import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+
+
+def serve(folder):
+    # The static server `make web-run` starts, on a free port: the process and its address.
+    server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
+                               "--directory", folder], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                              text=True)
+    return server, "http://127.0.0.1:%s/" % re.search(r" port (\d+) ", server.stdout.readline())[1]
 
 
 class Chromium:

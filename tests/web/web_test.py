@@ -11,7 +11,6 @@
 import io
 import os
 import pathlib
-import re
 import shutil
 import subprocess
 import sys
@@ -22,7 +21,7 @@ import zipfile
 from PIL import Image
 from selenium.webdriver.common.keys import Keys
 
-from browsers import Chromium, Firefox
+from browsers import Chromium, Firefox, serve
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
 from xscreen import wait_until  # noqa: E402  (the e2e tests' own waiting)
@@ -51,11 +50,8 @@ INSIDE = """const r = document.querySelectorAll(arguments[0])[arguments[1]].getB
 
 class Page(unittest.TestCase):
     @classmethod
-    def setUpClass(cls):  # the static server `make web-run` starts, on a free port
-        cls.server = subprocess.Popen(["/usr/bin/python3", "-u", "-m", "http.server", "0", "--bind",
-                                       "127.0.0.1", "--directory", PAGE], stdout=subprocess.PIPE,
-                                      stderr=subprocess.DEVNULL, text=True)
-        cls.address = "http://127.0.0.1:%s/" % re.search(r" port (\d+) ", cls.server.stdout.readline())[1]
+    def setUpClass(cls):
+        cls.server, cls.address = serve(PAGE)
 
     @classmethod
     def tearDownClass(cls):
@@ -64,8 +60,8 @@ class Page(unittest.TestCase):
         cls.server.stdout.close()
 
     def open(self, browser, address=None, blocked=(), viewport=None):
-        """The page in a new browser; in Chromium with these addresses
-        blocked, and in a window like a phone's, tablet's or zoomed one."""
+        # The page in a new browser; in Chromium with these addresses
+        # blocked, and in a window like a phone's, tablet's or zoomed one.
         self.browser = browser
         self.addCleanup(browser.quit)
         if isinstance(browser, Chromium):
@@ -113,7 +109,7 @@ class Page(unittest.TestCase):
         self.keys(*text)
 
     def shot(self, css, index=0):
-        """The element's pixels, as the browser shows them."""
+        # The element's pixels, as the browser shows them.
         return Image.open(io.BytesIO(self.browser.screenshot())).convert("RGB").crop(
             self.browser.run(RECT, css, index))
 
@@ -126,7 +122,7 @@ class Page(unittest.TestCase):
             self.browser.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
 
     def back_unlike_its_picture(self, ratio):
-        """Card 9's pixels unlike the back drawn for the pixel ratio."""
+        # Card 9's pixels unlike the back drawn for the pixel ratio.
         suffix = {1: "", 1.5: "@1.5x", 2: "@2x"}[ratio]
         shot = self.shot(".slot", 9)
         back = Image.open(f"{ASSETS}/back{suffix}.bmp").convert("RGB")
