@@ -24,31 +24,33 @@ void PrintTo(const QString& text, std::ostream* out) {
 namespace duomira::test {
 namespace {
 
-// Opens a modal window with `open` and runs `inside` on it from within its
-// loop, once it is active; then closes it, whatever `inside` did or failed,
-// so that a failed check ends the loop instead of leaving it open. Checks go
-// through GoogleTest, which reports them wherever they stand.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inside) {
-    bool seen = false;
+// What the message box that `open` puts up says, with its title, icon and
+// buttons, read from within its loop once it is active; the box is then
+// closed whatever happened, so that a failed check ends the loop instead of
+// leaving it open. Checks go through GoogleTest.
+QString messageBoxOf(const std::function<void()>& open) {
+    QString said = "no message box became active";
     const QDeadlineTimer deadline(60000); // a few milliseconds on a quiet machine
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, [&] {
-        QPointer<QWidget> modal = QApplication::activeModalWidget();
-        const bool ready = modal != nullptr && modal->isActiveWindow();
-        if (!ready && !deadline.hasExpired())
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if ((box == nullptr || !box->isActiveWindow()) && !deadline.hasExpired())
             return;
         look.stop();
-        seen = ready;
-        if (ready)
-            inside(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal.data()))
-            dialog->reject();
-        else if (modal != nullptr)
-            modal->close();
+        if (box == nullptr) { // another modal window, or none
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            return;
+        }
+        said = box->windowTitle() + ": " + box->text() +
+               (box->icon() == QMessageBox::NoIcon ? "" : " (icon)");
+        for (QAbstractButton* button : box->buttons())
+            said += " [" + button->text() + "]";
+        box->reject();
     });
     look.start(0);
     open();
-    EXPECT_TRUE(seen) << "no modal window became active";
+    return said;
 }
 
 // A window and its controls in creation order, a line each: the text, the
@@ -157,19 +159,6 @@ protected:
             cards += look;
         }
         return cards;
-    }
-    // What the message box the action put up said, with its title and buttons.
-    QString messageBoxOf(const std::function<void()>& action) {
-        QString said;
-        whileModal(action, [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr) << "not a message box";
-            said = box->windowTitle() + ": " + box->text() +
-                   (box->icon() == QMessageBox::NoIcon ? "" : " (icon)");
-            for (QAbstractButton* button : box->buttons())
-                said += " [" + button->text() + "]";
-        });
-        return said;
     }
     // The menu item that gives the command.
     QAction* item(form1::Command command) const {

@@ -64,31 +64,30 @@ class Screen:
         self.client_size, self.lefts, self.tops, self.seen = geometry(scale)
         self.shoot = lambda title: None  # what to do as each window is found
 
-    def windows_titled(self, title):
-        name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
-
-        def titled(window):
+    def viewable(self, wanted):
+        # The viewable top-level windows that are wanted; one gone meanwhile is not.
+        def seen(window):
             try:
-                named = window.get_full_property(name, utf8)
-                return named and named.value.decode() == title and \
-                    window.get_attributes().map_state == X.IsViewable
+                attributes = window.get_attributes()
+                return attributes.map_state == X.IsViewable and wanted(window, attributes)
             except Exception:  # gone meanwhile
                 return False
-        return [w for w in self.root.query_tree().children if titled(w)]
+        return [w for w in self.root.query_tree().children if seen(w)]
+
+    def windows_titled(self, title):
+        name, utf8 = self.x.intern_atom("_NET_WM_NAME"), self.x.intern_atom("UTF8_STRING")
+        return self.viewable(lambda w, _: getattr(w.get_full_property(name, utf8), "value", b"").decode() == title)
 
     def wait_window(self, title, seconds=120):
         window = wait_until(lambda: (self.windows_titled(title) or [None])[0], f"'{title}'", seconds)
         self.shoot(title)
         return window
 
-    def outer(self, window):
-        g, origin = window.get_geometry(), window.translate_coords(self.root, 0, 0)
-        return -origin.x, -origin.y, g.width, g.height
-
     def find_client(self, window):
-        left, top, width, height = self.outer(window)
-        self.client = (left, top + height - self.client_size[1])
-        return left, top, width, height
+        # The window's place and size; its client area is at its bottom.
+        g, origin = window.get_geometry(), window.translate_coords(self.root, 0, 0)
+        self.client = (-origin.x, -origin.y + g.height - self.client_size[1])
+        return -origin.x, -origin.y, g.width, g.height
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True)
@@ -97,15 +96,8 @@ class Screen:
         self.xdotool("windowfocus", "--sync", str(window.id), "key", "--delay", "80", *names)
 
     def popups(self):
-        # The menus on screen: viewable top-level windows that no window
-        # manager would frame.
-        def popup(window):
-            try:
-                attributes = window.get_attributes()
-                return attributes.override_redirect and attributes.map_state == X.IsViewable
-            except Exception:  # gone meanwhile
-                return False
-        return {w.id for w in self.root.query_tree().children if popup(w)}
+        # The menus on screen: top-level windows that no window manager would frame.
+        return {w.id for w in self.viewable(lambda _, attributes: attributes.override_redirect)}
 
     def menu(self, window, title, *keys):
         # Opens a menu by its access key and, once it shows, presses the keys

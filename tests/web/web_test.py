@@ -40,12 +40,10 @@ window.turns = []; new MutationObserver(changes => changes.forEach(c => turns.pu
     document.querySelector('.frame'), {subtree: true, attributeFilter: ['srcset']});"""
 
 
-CENTRE = """const r = document.querySelectorAll(arguments[0])[arguments[1]].getBoundingClientRect();
-    return [Math.round(r.x + r.width / 2), Math.round(r.y + r.height / 2)]"""
-RECT = """const r = document.querySelectorAll(arguments[0])[arguments[1]].getBoundingClientRect();
-    return [r.left, r.top, r.right, r.bottom].map(v => Math.round(v * devicePixelRatio))"""
-INSIDE = """const r = document.querySelectorAll(arguments[0])[arguments[1]].getBoundingClientRect();
-    return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5"""
+BOX = "const r = document.querySelectorAll(arguments[0])[arguments[1]].getBoundingClientRect(); "
+CENTRE = BOX + "return [Math.round(r.x + r.width / 2), Math.round(r.y + r.height / 2)]"
+RECT = BOX + "return [r.left, r.top, r.right, r.bottom].map(v => Math.round(v * devicePixelRatio))"
+INSIDE = BOX + "return r.left >= 0 && r.top >= 0 && r.right <= innerWidth + 0.5 && r.bottom <= innerHeight + 0.5"
 
 
 class Page(unittest.TestCase):
@@ -104,9 +102,6 @@ class Page(unittest.TestCase):
         if alt:
             pressed = [{"type": "keyDown", "value": Keys.ALT}, *pressed, {"type": "keyUp", "value": Keys.ALT}]
         self.browser.actions([{"type": "key", "id": "keyboard", "actions": pressed}])
-
-    def type(self, text):
-        self.keys(*text)
 
     def shot(self, css, index=0):
         # The element's pixels, as the browser shows them.
@@ -246,7 +241,7 @@ class Page(unittest.TestCase):
         self.keys("g", "o", alt=True)
         self.assertEqual(run("return document.activeElement.labels[0].textContent"), "패스워드")
         run("document.activeElement.style.caretColor = 'transparent'")
-        self.type("-5.82")
+        self.keys(*"-5.82")
         masked = self.shot("#tPass")
         run("const box = document.activeElement; box.type = 'text'; box.dataset.typed = box.value;"
             " box.value = '*'.repeat(box.value.length)")
