@@ -35,6 +35,8 @@ def free_display():
 
 class WindowManager(unittest.TestCase):
     def setUp(self):
+        # The game picks its own platform, as on a player's desktop.
+        os.environ.pop("QT_QPA_PLATFORM", None)
         shutil.rmtree(SCRATCH, ignore_errors=True)
         os.makedirs(SCRATCH)
         self.game_env = self.start_mutter() if MANAGER == "mutter" else self.start_x_server()
@@ -45,7 +47,6 @@ class WindowManager(unittest.TestCase):
     def start_x_server(self):
         number = free_display()
         self.env = dict(os.environ, DISPLAY=f":{number}")
-        self.env.pop("QT_QPA_PLATFORM", None)
         self.start(["Xorg", f":{number}", "-config", os.path.join(os.path.dirname(__file__), "two-monitors.xorg.conf"),
                     "-configdir", os.path.join(SCRATCH, "none"), "-logfile",
                     os.path.join(SCRATCH, "xorg.log"), "-nolisten", "tcp", "-noreset",
