@@ -261,7 +261,7 @@ FAULTS = [
      "Qt: on Wayland a dialog behind the board only asked to come to the front"),
     ("Q5", "qt/main.cpp", "    duomira::preferFramedWindows();\n", "",
      "Qt: on GNOME's Wayland session, Qt's own frames instead of mutter's"),
-    ("Q6", "qt/WindowManagerRequests.cpp", "                dialog_.showMinimized();\n", "",
+    ("Q6", "qt/WindowManagerRequests.cpp", "                dialog_.showMinimized();\n", "                {}\n",
      "Qt: KWin leaves About alone on the screen when the board is minimised"),
     ("H6", "win32/CardAccessible.cpp", "role->lVal = ROLE_SYSTEM_PUSHBUTTON;", "role->lVal = ROLE_SYSTEM_CLIENT;",
      "Windows: screen readers hear a card as a bare client area"),
