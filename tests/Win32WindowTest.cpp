@@ -138,19 +138,25 @@ std::string describeWindow(HWND window) {
     return text.str();
 }
 
-// The menu in a line: each item's caption ("-" a separator), a popup's items in brackets.
-std::string describeMenu(HMENU menu) {
+std::string describeItems(HMENU menu, const std::function<std::string(int)>& after) {
     std::string text;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        const auto at = static_cast<UINT>(i);
         wchar_t caption[64] = {};
-        GetMenuStringW(menu, at, caption, 64, MF_BYPOSITION);
-        const bool separator = (GetMenuState(menu, at, MF_BYPOSITION) & MF_SEPARATOR) != 0;
-        HMENU popup = GetSubMenu(menu, i);
-        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : narrow(caption)) +
-                (popup != nullptr ? "[" + describeMenu(popup) + "]" : "");
+        GetMenuStringW(menu, static_cast<UINT>(i), caption, 64, MF_BYPOSITION);
+        const bool separator =
+            (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0;
+        text += (i > 0 ? "|" : "") + (separator ? std::string("-") : narrow(caption)) + after(i);
     }
     return text;
+}
+
+// The titles of the bar, each with its items in brackets.
+std::string describeMenuBar(HMENU bar) {
+    return describeItems(bar, [bar](int i) {
+        HMENU popup = GetSubMenu(bar, i);
+        return popup != nullptr ? "[" + describeItems(popup, [](int) { return ""; }) + "]"
+                                : std::string();
+    });
 }
 
 // What a test looks at in a dialog once its opener has entered the dialog's
@@ -286,7 +292,7 @@ std::string describeBoard(HWND form1) {
 
 TEST_F(Win32Window, Form1AsDesignedAtEachDensity) {
     expectCentred(form1);
-    EXPECT_EQ(describeWindow(form1) + describeMenu(GetMenu(form1)),
+    EXPECT_EQ(describeWindow(form1) + describeMenuBar(GetMenu(form1)),
               "\"토리무나 그림 맞추기 게임\" 644x323 minimise\n"
               "파일(&F)[대하여..(&A)|-|종료]|게임(&G)[다시 시작(&S)|-|패스워드(&O)...]||");
     const std::pair<int, const char*> densities[] = {
