@@ -1,7 +1,7 @@
 // The game as a Windows screen reader meets it, from another process under
 // Wine: each card read through Active Accessibility is a push button named
-// for its place and face, and a card that turns says its new name through
-// the system's name-change event.
+// for its place and face, pressed by its default action, and a card that
+// turns says its new name through the system's name-change event.
 #include <windows.h>
 
 #include <oleacc.h>
@@ -14,26 +14,32 @@
 namespace {
 
 // The role and the name, as "43 1행 1열, 뒷면"; empty where nothing answers.
-std::wstring describe(IAccessible* accessible, VARIANT self) {
+// Then, if asked, the default action's name, and the action done.
+std::wstring describe(IAccessible* accessible, VARIANT self, bool press = false) {
     VARIANT role{};
     BSTR name = nullptr;
+    BSTR action = nullptr;
     std::wstring said;
     if (SUCCEEDED(accessible->get_accRole(self, &role)) &&
         SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr)
         said = std::to_wstring(role.lVal) + L" " + name;
+    if (press && SUCCEEDED(accessible->get_accDefaultAction(self, &action)) && action != nullptr &&
+        SUCCEEDED(accessible->accDoDefaultAction(self)))
+        said += L" " + std::wstring(action);
     SysFreeString(name);
+    SysFreeString(action);
     accessible->Release();
     return said;
 }
 
-std::wstring describe(HWND slot) {
+std::wstring describe(HWND slot, bool press = false) {
     IAccessible* accessible = nullptr;
     VARIANT self{};
     self.vt = VT_I4; // and CHILDID_SELF, 0
     return SUCCEEDED(AccessibleObjectFromWindow(slot, static_cast<DWORD>(OBJID_CLIENT),
                                                 __uuidof(IAccessible),
                                                 reinterpret_cast<void**>(&accessible)))
-               ? describe(accessible, self)
+               ? describe(accessible, self, press)
                : L"";
 }
 
@@ -63,7 +69,7 @@ template <typename Done> bool pumpUntil(Done done) {
     return done();
 }
 
-TEST(ScreenReaders, HearEachCardAsAPushButtonAndItsNewNameAsItTurns) {
+TEST(ScreenReaders, HearEachCardAsAPushButtonPressItAndHearItsNewName) {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     STARTUPINFOW start{};
     start.cb = sizeof start;
@@ -84,8 +90,7 @@ TEST(ScreenReaders, HearEachCardAsAPushButtonAndItsNewNameAsItTurns) {
     HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
                                          nameChanged, game.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
     HWND first = GetDlgItem(board, 100);
-    PostMessageW(first, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    PostMessageW(first, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(describe(first, true), L"43 1행 1열, 뒷면 누르기");
     EXPECT_TRUE(pumpUntil([&] { return changedSlot == first; })) << "no news of the turn";
     EXPECT_TRUE(changedTo.starts_with(L"43 1행 1열, ") && !changedTo.ends_with(L"뒷면"));
     EXPECT_EQ(changedTo, describe(first));

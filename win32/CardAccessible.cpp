@@ -111,8 +111,19 @@ public:
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
         return standard_->get_accSelection(children);
     }
+    // Pressing, as for any push button; the name is Windows' own for it in Korean.
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
-        return standard_->get_accDefaultAction(child, action);
+        if (action == nullptr)
+            return E_POINTER;
+        if (!isSelf(child))
+            return E_INVALIDARG;
+        *action = SysAllocString(L"누르기");
+        return *action != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (!isSelf(child))
+            return E_INVALIDARG;
+        return PostMessageW(slot_, kPressCardMessage, 0, 0) ? S_OK : E_FAIL;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG how, VARIANT child) override {
         return standard_->accSelect(how, child);
@@ -126,9 +137,6 @@ public:
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG left, LONG top, VARIANT* child) override {
         return standard_->accHitTest(left, top, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return standard_->put_accName(child, name);

@@ -11,6 +11,10 @@ namespace duomira {
 // answers itself.
 LRESULT cardAccessibleObject(HWND slot, WPARAM wParam, LPARAM lParam);
 
+// What the card's default action, pressing it, posts to its window: the
+// action is asked for across processes, and the card turns in its own time.
+inline constexpr UINT kPressCardMessage = WM_APP + 1;
+
 // Tells screen readers that the card's name changed, as a push button does.
 void announceCardName(HWND slot);
 

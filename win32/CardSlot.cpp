@@ -214,6 +214,9 @@ bool handleInput(HWND slot, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
         focusChanged(slot, *game, message == WM_SETFOCUS);
         return true;
+    case kPressCardMessage: // a screen reader's press turns the card as a key does
+        game->cardKey(cardOf(slot), form1::CardKey::Turn, false);
+        return true;
     default:
         return false;
     }
