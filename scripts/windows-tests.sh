@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows side, built with MinGW-w64 and run under Wine: the rules, the
 # launcher against a real registry, files and processes, the program file's
-# icon and version block, and the program itself played on a private Xvfb.
+# icon, and the program itself played on a private Xvfb.
 #
 # BUILD (default build) holds the cross build ($BUILD/mingw) and a private
 # Wine prefix ($BUILD/wine-prefix); JOBS is the build's parallelism.

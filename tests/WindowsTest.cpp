@@ -1,7 +1,6 @@
 // The launcher on the real Windows platform, under Wine with a Korean system
 // (ANSI code page 949): registry values written below HKEY_LOCAL_MACHINE of a
-// throw-away prefix, real files and real processes. And the program file's
-// version block of the program file itself, read back the way Explorer does.
+// throw-away prefix, real files and real processes.
 #include "SysInfoLauncher.h"
 
 #include <windows.h>
@@ -123,56 +122,6 @@ TEST(StartSysInfo, StartsThePathOrTheToolInTheFolderAndElseSaysItCannot) {
                       std::vector<std::string>{"Duomira지금은 시스템 정보를 사용할 수 없습니다."})
                 << "machine " << m;
     }
-}
-
-// Windows hands a string value stored without its terminator back without
-// one (Wine adds one): this platform returns the bytes as they are stored.
-struct BytesAsStored : SysInfoPlatform {
-    std::string bytes;
-    long openKey(std::uint32_t, const std::string&, std::uint32_t, KeyHandle&) override {
-        return 0;
-    }
-    long queryValue(KeyHandle, const std::string&, std::uint32_t& type, unsigned char* data,
-                    std::uint32_t& size) override {
-        type = kRegSz;
-        size = static_cast<std::uint32_t>(bytes.copy(reinterpret_cast<char*>(data), size));
-        return 0;
-    }
-    void closeKey(KeyHandle) override {}
-    std::string decodeAnsi(const std::string& text) override { return text; }
-    std::string findFile(const std::string&) override { return {}; }
-    void startProgram(const std::string&) override {}
-    void showMessage(const std::string&, const std::string&) override {}
-};
-
-TEST(GetKeyValue, DropsTheLastByteOnlyWhenItIsTheTerminator) {
-    BytesAsStored platform;
-    std::string keyVal;
-    for (const std::string& stored : {std::string("C:\\x.exe"), std::string("C:\\x.exe\0", 9)}) {
-        platform.bytes = stored;
-        EXPECT_TRUE(GetKeyValue(platform, kLocalMachine, "K", "V", keyVal));
-        EXPECT_EQ(keyVal, "C:\\x.exe");
-    }
-}
-
-std::wstring versionString(const std::wstring& name) {
-    std::vector<char> block(GetFileVersionInfoSizeW(DUOMIRA_PROGRAM, nullptr));
-    wchar_t* value = nullptr;
-    UINT length = 0;
-    if (block.empty() ||
-        !GetFileVersionInfoW(DUOMIRA_PROGRAM, 0, static_cast<DWORD>(block.size()), block.data()) ||
-        !VerQueryValueW(block.data(), (L"\\StringFileInfo\\041204B0\\" + name).c_str(),
-                        reinterpret_cast<void**>(&value), &length))
-        return L"<missing>";
-    return {value, wcsnlen(value, length)}; // some writers count the terminator, some not
-}
-
-TEST(ProgramFile, CarriesTheKoreanVersionBlock) {
-    // clang-format off
-    for (auto [name, value] : {std::pair{L"ProductName", L"Duomira"}, {L"FileVersion", L"1.00"},
-             {L"ProductVersion", L"1.00"}, {L"InternalName", L"토리무나"}, {L"OriginalFilename", L"토리무나.exe"}})
-        EXPECT_EQ(versionString(name), value);
-    // clang-format on
 }
 
 } // namespace

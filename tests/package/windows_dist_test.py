@@ -1,10 +1,12 @@
 # make windows-dist as a player's download: the zip holds the program, the
 # licences and the README (as every Notepad reads it), the program's icon
-# carries every size Windows asks for, and the zip is the same, byte for byte,
-# when built from a copy of the sources in another folder.
+# carries every size Windows asks for and its version block the Korean names,
+# and the zip is the same, byte for byte, when built from a copy of the
+# sources in another folder.
 # Usage: windows_dist_test.py <source tree> <scratch folder>
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -41,6 +43,15 @@ class WindowsDist(unittest.TestCase):
         self.assertEqual([e[0] or 256 for e in entries], [16, 24, 32, 48, 256])
         png = int.from_bytes(entries[-1][12:16], "little")
         self.assertEqual(icon[png:png + 8], b"\x89PNG\r\n\x1a\n")
+        # Its version block in Korean, where Explorer's properties read it: each
+        # name, its terminator and padding, then its value.
+        version = subprocess.run(["wrestool", "-x", "--raw", "-t16", f"{SCRATCH}/first/windows/duomira.exe"],
+                                 check=True, capture_output=True).stdout
+        utf16 = lambda text: re.escape(text.encode("utf-16le"))
+        self.assertIn("041204B0\0".encode("utf-16le"), version)
+        for name, value in (("ProductName", "Duomira"), ("FileVersion", "1.00"), ("ProductVersion", "1.00"),
+                            ("InternalName", "토리무나"), ("OriginalFilename", "토리무나.exe")):
+            self.assertRegex(version, utf16(name) + b"(\0\0)+" + utf16(value) + b"\0\0", name)
 
         # The tracked sources copied to a folder of another name and depth.
         clone = f"{SCRATCH}/another/place/duomira"
