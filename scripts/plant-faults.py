@@ -11,6 +11,8 @@ any part of the suite fails: CTest, the Windows tests under Wine (for the
 launcher and resources), the fuzzer's seed pass (for the number reader).
 Lint and the sanitizers are left out: they judge the code, not its behaviour.
 Results go to stdout as Markdown rows, and the tree is restored after each.
+The faults in UNGUARDED, which no test looks for any more, are planted only
+when named.
 A fault whose text no longer stands once in its file stops the planter before
 anything is planted (exit 2): it must be brought up to date with the code."""
 
@@ -267,7 +269,14 @@ FAULTS = [
      "Windows: screen readers hear a card as a bare client area"),
     ("H7", "win32/MainWindow.cpp", "    announceCardName(slot);\n", "",
      "Windows: a turned card's new name never told to screen readers"),
+    ("H8", "win32/CardAccessible.cpp", "PostMessageW(slot_, kPressCardMessage, 0, 0)",
+     "PostMessageW(slot_, WM_NULL, 0, 0)", "Windows: a screen reader's press of a card does nothing"),
 ]
+
+# Faults the suite no longer looks for: their tests were given up to keep it
+# lean, each for a slip a player would hardly meet. They are planted only
+# when named, to see whether a test has come to catch them since.
+UNGUARDED = {"D10", "D18", "U17", "W14", "W15", "F1"}
 
 
 # Every text of the windows and the game with a character off: each literal
@@ -335,7 +344,8 @@ def stale(tree, faults):
 
 def main():
     tree, build, only = os.path.abspath(sys.argv[1]), sys.argv[2], set(sys.argv[3:])
-    faults = [f for f in FAULTS + literal_faults(tree) if not only or f[0] in only]
+    faults = [f for f in FAULTS + literal_faults(tree)
+              if f[0] in only or not only and f[0] not in UNGUARDED]
     unknown = only - {f[0] for f in faults}
     gone = list(stale(tree, faults))
     if unknown or gone:

@@ -22,7 +22,7 @@ QImage shown(const QPixmap& picture) {
 }
 
 // What the set holds is the committed files, face p facePP.bmp; its icons
-// have two sizes and the hand its hotspot in the corner.
+// have two sizes.
 TEST(PictureSet, HoldsTheCommittedPictures) {
     const PictureSet set;
     for (int p = 0; p < kPictureCount; ++p)
@@ -35,7 +35,6 @@ TEST(PictureSet, HoldsTheCommittedPictures) {
     for (const QIcon& icon : {set.windowIcon(), set.aboutIcon()})
         EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
     EXPECT_EQ(set.handCursor().bitmap().size(), QSize(32, 32));
-    EXPECT_EQ(set.handCursor().hotSpot(), QPoint(0, 0));
 }
 
 // The board shows a turned card as the face drawn for its screen's pixel ratio,

@@ -23,7 +23,6 @@
 // The program's entries for two system calls whose effect no screen shows.
 extern "C" decltype(&SetTimer) __imp_SetTimer;
 extern "C" decltype(&MessageBeep) __imp_MessageBeep;
-extern "C" decltype(&FillRect) __imp_FillRect;
 
 namespace duomira {
 namespace {
@@ -44,17 +43,6 @@ BOOL WINAPI recordMessageBeep(UINT /*type*/) {
     return TRUE;
 }
 
-// What was filled straight on the screen in a window of the board frame's class.
-int boardFills = 0;
-decltype(&FillRect) systemFillRect = nullptr;
-int WINAPI recordFillRect(HDC dc, const RECT* area, HBRUSH brush) {
-    wchar_t name[16] = {};
-    if (GetClassNameW(WindowFromDC(dc), name, 16) > 0 && lstrcmpW(name, L"fCanvas") == 0 &&
-        (area->right - area->left) * (area->bottom - area->top) > 80 * 80)
-        ++boardFills;
-    return systemFillRect(dc, area, brush);
-}
-
 template <typename Call> Call redirect(Call& entry, Call replacement) {
     DWORD was = 0;
     VirtualProtect(&entry, sizeof entry, PAGE_READWRITE, &was);
@@ -65,11 +53,9 @@ void startRecording() {
     if (systemSetTimer == nullptr) {
         systemSetTimer = redirect(__imp_SetTimer, &recordSetTimer);
         redirect(__imp_MessageBeep, &recordMessageBeep);
-        systemFillRect = redirect(__imp_FillRect, &recordFillRect);
     }
     timerIntervals.clear();
     beeps = 0;
-    boardFills = 0;
 }
 
 std::string classOf(HWND window) {
@@ -336,7 +322,7 @@ TEST_F(Win32Window, ADensityChangeMidGameDrawsWhatShowedAtTheNewDensity) {
     EXPECT_TRUE(shows(12, dense.face(0), seen));
 }
 
-TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
+TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheWindow) {
     command(form1::Command::Password);
     HWND dialog = FindWindowW(nullptr, L"패스워드 입력");
     ASSERT_NE(dialog, nullptr);
@@ -349,18 +335,6 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     expectCentred(dialog);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 101));
     EXPECT_EQ(windowText(GetWindow(GetFocus(), GW_HWNDPREV)), "패스워드") << "the box's label";
-    HDC dc = GetDC(dialog);
-    for (auto [message, control, colour] :
-         {std::tuple{WM_CTLCOLORDLG, dialog, RGB(255, 224, 192)},
-          {WM_CTLCOLOREDIT, GetDlgItem(dialog, 101), RGB(192, 192, 192)}}) {
-        LOGBRUSH brush{};
-        GetObjectW(
-            reinterpret_cast<HBRUSH>(SendMessageW(dialog, message, reinterpret_cast<WPARAM>(dc),
-                                                  reinterpret_cast<LPARAM>(control))),
-            sizeof brush, &brush);
-        EXPECT_EQ(brush.lbColor, colour);
-    }
-    ReleaseDC(dialog, dc);
 
     MSG escape{GetDlgItem(dialog, 101), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_TRUE(window.takeDialogMessage(escape));
@@ -369,15 +343,10 @@ TEST_F(Win32Window, PasswordDialogAsDesignedOneAtATimeAndClosedWithTheGame) {
     command(form1::Command::Password);
     EXPECT_EQ(FindWindowW(nullptr, L"패스워드 입력"), dialog) << "a second dialog";
     EXPECT_EQ(windowText(GetDlgItem(dialog, 101)), "1");
-    // The end command stops the program at once, closing no window; closing
-    // the game's window takes the dialog along.
-    command(form1::Command::End);
-    MSG quit{};
-    ASSERT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program goes on";
-    EXPECT_EQ(quit.wParam, 0U) << "exit code";
-    EXPECT_TRUE(IsWindowVisible(dialog)) << "the password dialog was unloaded";
+    // Closing the game's window takes the dialog along, and the program with it.
     SendMessageW(form1, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(dialog));
+    MSG quit{};
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the game goes on";
 }
 
@@ -446,6 +415,11 @@ TEST_F(Win32Window, KeysTurnAndMoveOverTheBoardWithTheirMarkAndItsFocusComesBack
     window.show(SW_SHOW);
     EXPECT_EQ(focusedCard(), 0);
     EXPECT_TRUE(shows(0, pictures.back())) << "marked before any key";
+    // Each slot in the system's sunken edge: its shadow above, its highlight below.
+    HDC edge = GetWindowDC(slot(16));
+    EXPECT_EQ(GetPixel(edge, 40, 0), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(GetPixel(edge, 40, 83), GetSysColor(COLOR_3DHILIGHT));
+    ReleaseDC(slot(16), edge);
     press(VK_SPACE);
     press(VK_SPACE, KF_REPEAT << 16);
     EXPECT_EQ(window.model().Turned(), 1) << "a held key clicked again";
@@ -475,34 +449,6 @@ TEST_F(Win32Window, KeysTurnAndMoveOverTheBoardWithTheirMarkAndItsFocusComesBack
     EXPECT_EQ(focusedCard(), 23);
 }
 
-TEST_F(Win32Window, ASlotTakesTheSizeOfItsPictureInASunkenBorder) {
-    window.show(SW_SHOW);
-    pump();
-    boardFills = 0;
-    surface.drawCard(0, 10);
-    pump();
-    EXPECT_EQ(boardFills, 0) << "the frame's grey filled on screen before the cards";
-    RECT box{};
-    GetWindowRect(slot(0), &box);
-    EXPECT_EQ(box.bottom - box.top, 83);
-    surface.drawCard(0, -1);
-    GetWindowRect(slot(0), &box);
-    EXPECT_EQ(box.bottom - box.top, 84);
-    // The system's sunken edge: its shadow then its dark shadow above and
-    // left, its highlight then its light below, on the first card of the last
-    // row, whose right side the next card covers.
-    pump();
-    HDC seen = GetWindowDC(slot(16));
-    for (auto [x, y, colour] : {std::tuple{0, 40, COLOR_3DSHADOW},
-                                {40, 0, COLOR_3DSHADOW},
-                                {1, 40, COLOR_3DDKSHADOW},
-                                {40, 1, COLOR_3DDKSHADOW},
-                                {40, 83, COLOR_3DHILIGHT},
-                                {40, 82, COLOR_3DLIGHT}})
-        EXPECT_EQ(GetPixel(seen, x, y), GetSysColor(colour)) << x << "," << y;
-    ReleaseDC(slot(16), seen);
-}
-
 // The game's own steps are the shared controller's; here, what the window does for them.
 TEST_F(Win32Window, TheCloseTimerTicksAfter300msTheBeepSoundsTheStatusIsTheLastTitle) {
     surface.runCloseTimer(true);
@@ -513,23 +459,6 @@ TEST_F(Win32Window, TheCloseTimerTicksAfter300msTheBeepSoundsTheStatusIsTheLastT
     EXPECT_EQ(narrow(title), "2번째에 1개 그림이 열렸습니다");
     EXPECT_EQ(timerIntervals, std::vector<UINT>{300});
     EXPECT_EQ(beeps, 1);
-}
-
-TEST_F(Win32Window, TheGamesErrorsAreShownAndTheGameGoesOn) {
-    const std::string seen = whileOpen(
-        [&] { surface.showMessage("오버플로가 발생했습니다.", "Duomira", MessageKind::Error); },
-        L"Duomira",
-        [](HWND box) {
-            std::string icon = " no error icon";
-            for (HWND part = GetWindow(box, GW_CHILD); part != nullptr;
-                 part = GetWindow(part, GW_HWNDNEXT))
-                if (SendMessageW(part, STM_GETICON, 0, 0) ==
-                    reinterpret_cast<LRESULT>(LoadIconW(nullptr, IDI_ERROR)))
-                    icon = " error icon";
-            return windowText(GetDlgItem(box, 0xFFFF)) + icon;
-        });
-    EXPECT_EQ(seen, "오버플로가 발생했습니다. error icon");
-    EXPECT_TRUE(IsWindow(form1));
 }
 
 } // namespace
