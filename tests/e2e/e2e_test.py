@@ -22,7 +22,7 @@ import threading
 import unittest
 from array import array
 
-from xscreen import TITLE, Screen, wait_until
+from xscreen import TITLE, Screen, end, wait_until
 
 PROGRAM = os.path.realpath(sys.argv.pop(1))
 CALL = re.compile(r"^(\w+)\((.*)\)\s+= (-?\d+)(?:<(.*?)(?:<char [\d:]+>)?>)?")
@@ -56,12 +56,6 @@ class SoundServer:
     def loud_since(self, mark):
         return max(map(abs, array("h", bytes(self.heard[mark:len(self.heard) // 2 * 2]))), default=0) > 1000
 
-    def stop(self):
-        for process in (self.recorder, self.server):
-            process.terminate()
-            process.wait()
-        self.recorder.stdout.close()
-
 
 class EndToEnd(unittest.TestCase):
     def setUp(self):
@@ -89,14 +83,14 @@ class EndToEnd(unittest.TestCase):
                     env.update(XDG_RUNTIME_DIR=run, DBUS_SESSION_BUS_ADDRESS=f"unix:path={run}/bus")
                     bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile",
                                             f"--address=unix:path={run}/bus"])
-                    self.addCleanup(bus.wait)
-                    self.addCleanup(bus.terminate)
+                    self.addCleanup(end, bus)
                     wait_until(lambda: os.path.exists(f"{run}/bus"), "the session bus")
                     allowed |= {("mkdir", run),  # Qt checks the runtime folder by making it
                                 ("connect", f"{run}/bus"),  # the accessibility bridge
                                 ("connect", f"{run}/pulse/native")}  # the pair's sound
                     self.sound = SoundServer(env, run)
-                    self.addCleanup(self.sound.stop)
+                    self.addCleanup(end, self.sound.server)
+                    self.addCleanup(end, self.sound.recorder)
                 self.play(env, home, f"{self.root}/{session}/trace", ends=session == "bare",
                           sound=session == "desktop")
                 found = list(self.trespasses(allowed, f"{self.root}/{session}/trace"))

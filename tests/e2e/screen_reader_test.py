@@ -19,7 +19,7 @@ import unittest
 
 import pyatspi
 
-from xscreen import TITLE, wait_until
+from xscreen import TITLE, end, wait_until
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
 from browsers import serve, write_firefox_prefs  # noqa: E402  (the page tests' own)
@@ -34,13 +34,6 @@ SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)' ?{")
 # plain text in a browser).
 CARD_SPOKEN = re.compile(
     r"^(?:notification )?(\d)행 (\d)열, (.+?)(, 짝 맞춤)?(?: push button(?: not selected)?)?\.?$")
-def end(process):
-    process.kill()
-    process.wait()
-    if process.stdout:
-        process.stdout.close()
-
-
 def focused_card_named(name):
     def focused(accessible):
         return accessible is not None and accessible.name == name and \
@@ -94,23 +87,15 @@ class Orca:
         except AssertionError as timeout:
             raise AssertionError(f"{timeout}; Orca said: {self.said()[start:]}") from None
 
-    def stop(self):
-        # Orca's own way out can outlast a busy machine's patience; what it
-        # said has been judged by then.
-        self.process.terminate()
-        try:
-            self.process.wait(30)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
-
 
 class ScreenReader(unittest.TestCase):
     def setUp(self):
         folder = tempfile.mkdtemp(prefix="duomira-orca-")
         self.addCleanup(shutil.rmtree, folder, True)
         self.orca = Orca(folder)
-        self.addCleanup(self.orca.stop)
+        # Orca's own way out can outlast a busy machine's patience; what it
+        # said has been judged by then.
+        self.addCleanup(end, self.orca.process)
         game = self.open_page(folder) if BROWSER else subprocess.Popen(
             # On the X server, whichever platform the widget tests around it use.
             [PROGRAM], env={k: v for k, v in os.environ.items() if k != "QT_QPA_PLATFORM"})

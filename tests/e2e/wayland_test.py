@@ -21,7 +21,7 @@ import unittest
 from PIL import Image, ImageChops
 from Xlib import X
 
-from xscreen import ABOUT, LEFTS, SEEN_HEIGHT, TITLE, TOPS, Screen, seen_rows, wait_until
+from xscreen import ABOUT, LEFTS, SEEN_HEIGHT, TITLE, TOPS, Screen, end, seen_rows, wait_until
 
 PROGRAM, ASSETS, COMPOSITOR = sys.argv[1:4]
 del sys.argv[1:4]
@@ -45,8 +45,7 @@ class Wayland(unittest.TestCase):
         geometry = self.screen.root.get_geometry()
         self.width, self.height = geometry.width, geometry.height
         compositor = self.start_sway(runtime) if COMPOSITOR == "sway" else self.start_weston(runtime)
-        self.addCleanup(compositor.wait)
-        self.addCleanup(compositor.terminate)
+        self.addCleanup(end, compositor)
         socket = wait_until(lambda: next((os.path.join(runtime, n) for n in os.listdir(runtime)
                                           if n.startswith("wayland-") and "." not in n), None),
                             COMPOSITOR, 120)
@@ -86,8 +85,7 @@ class Wayland(unittest.TestCase):
         ipc = wait_until(lambda: glob.glob(os.path.join(runtime, "sway-ipc.*")), "sway's IPC")[0]
         watch = subprocess.Popen(["swaymsg", "-s", ipc, "-r", "-m", "-t", "subscribe", '["window"]'],
                                  stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        self.addCleanup(watch.wait)
-        self.addCleanup(watch.terminate)
+        self.addCleanup(end, watch)
         self.focused = []
         threading.Thread(target=lambda: self.focused.extend(
             e["container"]["name"] for e in map(json.loads, watch.stdout) if e["change"] == "focus"),
@@ -123,11 +121,6 @@ class Wayland(unittest.TestCase):
         # Weston draws the pointer among the pixels: it goes back to the corner.
         self.screen.click(card)
         self.screen.xdotool("mousemove", "0", "0")
-
-    def click_frame(self):
-        # Below the cards, where a click turns nothing.
-        self.screen.xdotool("mousemove", str(self.screen.client[0] + 300),
-                            str(self.screen.client[1] + 312), "click", "1", "mousemove", "0", "0")
 
     def text_cursor_blinks(self):
         # Whether the screen changed since the last look, and only as a text
@@ -189,7 +182,7 @@ class Wayland(unittest.TestCase):
         screen = self.shot()
         self.keys("alt+g", "o")
         wait_until(lambda: self.shot() != screen, "the password dialog")
-        self.click_frame()
+        self.screen.click_frame("mousemove", "0", "0")
         self.keys("alt+g", "o")
         self.seen = None
         wait_until(self.text_cursor_blinks, "the password box in front with the keys")

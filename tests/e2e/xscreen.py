@@ -30,6 +30,14 @@ def geometry(scale=1):
 (CLIENT_WIDTH, CLIENT_HEIGHT), LEFTS, TOPS, (SEEN_WIDTH, SEEN_HEIGHT) = geometry()
 
 
+def end(process):
+    # A process the test started, and the pipe it was read through.
+    process.kill()
+    process.wait()
+    if process.stdout:
+        process.stdout.close()
+
+
 # Budgets are wall-clock seconds, with room for a machine four times slower
 # than one that needs a few seconds at most.
 def wait_until(condition, what, seconds=60):
@@ -137,9 +145,13 @@ class Screen:
         # the game's window to the front, then the menu's keys.
         self.menu(window, "alt+g", "o")
         self.wait_window(PASSWORD)
-        self.xdotool("mousemove", str(self.client[0] + 300),
-                     str(self.client[1] + self.client_size[1] - 11), "click", "1")
+        self.click_frame()
         self.menu(window, "alt+f", "Up", "Return")
+
+    def click_frame(self, *then):
+        # Below the cards, where a click turns nothing; then any more of xdotool.
+        self.xdotool("mousemove", str(self.client[0] + 300),
+                     str(self.client[1] + self.client_size[1] - 11), "click", "1", *then)
 
     def pictures(self):
         # The 24 card pictures as rows of 4-byte pixels (blue, green, red,

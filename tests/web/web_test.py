@@ -24,7 +24,7 @@ from selenium.webdriver.common.keys import Keys
 from browsers import Chromium, Firefox, serve
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from xscreen import wait_until  # noqa: E402  (the e2e tests' own waiting)
+from xscreen import end, wait_until  # noqa: E402  (the e2e tests' own)
 
 PAGE, ASSETS = sys.argv[1:3]
 del sys.argv[1:3]
@@ -50,12 +50,7 @@ class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.server, cls.address = serve(PAGE)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.server.terminate()
-        cls.server.wait()
-        cls.server.stdout.close()
+        cls.addClassCleanup(end, cls.server)
 
     def open(self, browser, address=None, blocked=(), viewport=None):
         # The page in a new browser; in Chromium with these addresses
@@ -180,21 +175,6 @@ class Page(unittest.TestCase):
                 self.click(".slot", 5)
                 self.assertFalse(self.names()[5].endswith(", 뒷면"), "a card from disk did not turn")
                 self.browser.quit()
-
-    def test_first_frame_is_the_programs_window(self):
-        # Drawn by the page before the program runs (here it never does), then
-        # by the program: the same place, the same pixels. The page's free
-        # space is odd both ways, so each centring rounds a half pixel.
-        shots = []
-        for blocked in (["*duomira.js"], []):
-            self.open(Chromium("1"), blocked=blocked, viewport=(1001, 700))
-            wait_until(lambda: self.browser.run("return document.fonts.status") == "loaded", "the fonts")
-            shots.append((self.browser.run(RECT, ".window", 0), self.shot(".window")))
-            self.browser.quit()
-        (first, first_shot), (program, program_shot) = shots
-        self.assertEqual(first, program, "where the window lies")
-        differ = sum(a != b for a, b in zip(first_shot.getdata(), program_shot.getdata()))
-        self.assertEqual(differ, 0, "pixels of the first frame unlike the program's window")
 
     def test_a_whole_game_in_chromium(self):
         self.open(Chromium("1"))
