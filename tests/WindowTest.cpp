@@ -11,7 +11,6 @@
 #include <cmath>
 #include <functional>
 #include <iostream>
-#include <random>
 
 // The desktop theme's own window colour and style, read before the game's look.
 extern QColor desktopWindowColour;

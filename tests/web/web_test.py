@@ -211,9 +211,11 @@ class Page(unittest.TestCase):
         self.assertRegex(self.status(), r"^\d+회$")
         wait_until(lambda: face(other) == "뒷면", "the miss to turn back")
         # The designed 300 ms, and not a frame or two more than the page's clock allows
-        # a loaded machine; no tone for a miss.
+        # a loaded machine; no tone for a miss. The face is stamped as the click's task
+        # ends, after the timer started, and Firefox reads its clock to the millisecond
+        # with jitter: 299 ms was seen.
         (_, _, shown), (_, _, hidden) = [t for t in run("return turns") if t[0] == other]
-        self.assertTrue(300 <= hidden - shown < 400, f"turned back after {hidden - shown} ms")
+        self.assertTrue(295 <= hidden - shown < 400, f"turned back after {hidden - shown} ms")
         self.assertEqual(run("return tones"), [])
 
         # The access number shows as the designed asterisks, whatever bullet
