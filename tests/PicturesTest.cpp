@@ -21,8 +21,7 @@ QImage shown(const QPixmap& picture) {
     return picture.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// What the set holds is the committed files, face p facePP.bmp; its icons
-// have two sizes.
+// What the set holds is the committed files, face p facePP.bmp.
 TEST(PictureSet, HoldsTheCommittedPictures) {
     const PictureSet set;
     for (int p = 0; p < kPictureCount; ++p)
@@ -32,9 +31,6 @@ TEST(PictureSet, HoldsTheCommittedPictures) {
     EXPECT_EQ(shown(set.back()), committed(QStringLiteral("back.bmp")));
     EXPECT_THROW(set.face(-1), GameError);
     EXPECT_THROW(set.face(12), GameError);
-    for (const QIcon& icon : {set.windowIcon(), set.aboutIcon()})
-        EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(32, 32), QSize(16, 16)}));
-    EXPECT_EQ(set.handCursor().bitmap().size(), QSize(32, 32));
 }
 
 // The board shows a turned card as the face drawn for its screen's pixel ratio,

@@ -21,9 +21,6 @@ del sys.argv[1:5]
 
 
 class WindowsProgram(unittest.TestCase):
-    def shot(self, name):
-        subprocess.run(["import", "-window", "root", os.path.join(SHOTS, f"{name}.png")], check=True)
-
     def wine_idle(self):
         # Wine's desktop process keeps the density it started with: every
         # Wine process of the prefix ends before another density is set.
@@ -43,7 +40,8 @@ class WindowsProgram(unittest.TestCase):
             with self.subTest(dpi=dpi):
                 self.set_dpi(dpi)
                 screen = Screen(dict(os.environ), scale)
-                screen.shoot = lambda title, dpi=dpi: self.shot(f"{title} {dpi}")
+                screen.shoot = lambda title, dpi=dpi: subprocess.run(
+                    ["import", "-window", "root", os.path.join(SHOTS, f"{title} {dpi}.png")], check=True)
                 game = subprocess.Popen([WINE, PROGRAM], stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
                 self.addCleanup(lambda g=game: g.poll() is None and g.kill())
